@@ -1,0 +1,21 @@
+#pragma once
+// Whole-file access by Big5 path. On Windows paths go through code page
+// 950 to the W functions; natively they are converted to UTF-8.
+
+#include <optional>
+#include <string>
+
+#include "sys/big5.h"
+
+namespace corvina {
+
+bool FileExists(const Big5& path);
+bool FolderExists(const Big5& path);
+// Nothing when the file does not exist or cannot be read.
+std::optional<std::string> ReadFileBytes(const Big5& path);
+// Replaces the file; throws std::runtime_error naming the path on failure.
+void WriteFileBytes(const Big5& path, std::string_view bytes);
+// True when the file existed and is gone.
+bool DeleteFileAt(const Big5& path);
+
+}  // namespace corvina

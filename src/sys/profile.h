@@ -1,0 +1,72 @@
+#pragma once
+// Profile (INI) files as the program reads and writes them, on file
+// contents: sections in brackets, key=value lines, names compared without
+// letter case, the first entry of a key counting, values trimmed and
+// unquoted and seen up to 2047 bytes, name lists limited to 16384 bytes.
+// Writing changes one line (or adds one) and keeps every other byte.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sys/big5.h"
+
+namespace corvina {
+
+// The buffer sizes of the profile API that the file conventions follow.
+inline constexpr std::size_t kProfileValueBuffer = 2048;
+inline constexpr std::size_t kProfileNameListBuffer = 16384;
+
+class ProfileText {
+public:
+    ProfileText() = default;
+    explicit ProfileText(std::string contents);
+
+    const std::string& Contents() const { return contents_; }
+
+    // Section names in file order, as far as the name-list buffer holds them.
+    std::vector<Big5> SectionNames() const;
+    // Key names of the first section of that name, in file order, duplicates
+    // included, as far as the name-list buffer holds them.
+    std::vector<Big5> KeyNames(std::string_view section) const;
+    bool SectionExists(std::string_view section) const;
+
+    // The value of the first entry of the key, or nothing when absent.
+    std::optional<Big5> Find(std::string_view section, std::string_view key) const;
+    Big5 ReadString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
+    // Decimal, "0x" or "$" hexadecimal; the fallback when absent or not a number.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+
+    // Replaces the value of the first entry of the key, or adds the key at
+    // the end of its section, or adds the section at the end of the file.
+    // Keys and values holding a line break are refused (invalid_argument).
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+private:
+    struct Entry {
+        std::string_view key;
+        std::string_view value;   // raw, untrimmed text after the first '='
+        std::size_t lineBegin;
+        std::size_t lineEnd;      // before the line break
+    };
+    struct Section {
+        std::string_view name;
+        std::size_t contentEnd;   // end of the last non-blank line of the section
+        std::vector<Entry> entries;
+    };
+
+    void Parse();
+    const Section* FindSection(std::string_view name) const;
+    std::string_view LineBreak() const;
+
+    std::string contents_;
+    std::vector<Section> sections_;
+};
+
+}  // namespace corvina

@@ -1,0 +1,27 @@
+#include "sys/strings.h"
+
+namespace corvina {
+
+SplitResult SplitAtSeparator(std::string_view source, char separator, std::string_view defaultTail) {
+    const std::size_t at = source.find(separator);
+    if (at == std::string_view::npos) return {Big5{}, Big5{defaultTail}};
+    return {Big5{source.substr(0, at)}, Big5{source.substr(at + 1)}};
+}
+
+Big5 AddTrailingBackslash(std::string_view path) {
+    if (TrimControlAndBlanks(path).empty()) return Big5{path};
+    const std::size_t last = LastCharStart(path);
+    if (last == path.size() - 1 && path[last] == '\\') return Big5{path};
+    Big5 result{path};
+    result += '\\';
+    return result;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace corvina
