@@ -49,20 +49,28 @@ public:
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
 private:
+    // Offsets into contents_, so that copies stay valid.
+    struct Span {
+        std::size_t pos = 0;
+        std::size_t size = 0;
+    };
     struct Entry {
-        std::string_view key;
-        std::string_view value;   // raw, untrimmed text after the first '='
-        std::size_t lineBegin;
-        std::size_t lineEnd;      // before the line break
+        Span key;
+        Span value;             // untrimmed text after the first '='
+        bool hasEquals = false;
+        std::size_t lineBegin = 0;
+        std::size_t lineEnd = 0;  // before the line break
     };
     struct Section {
-        std::string_view name;
-        std::size_t contentEnd;   // end of the last non-blank line of the section
+        Span name;
+        std::size_t insertAt = 0;  // just after the last non-blank line of the section
         std::vector<Entry> entries;
     };
 
     void Parse();
+    std::string_view View(Span span) const { return std::string_view(contents_).substr(span.pos, span.size); }
     const Section* FindSection(std::string_view name) const;
+    const Entry* FindEntry(const Section& section, std::string_view key) const;
     std::string_view LineBreak() const;
 
     std::string contents_;

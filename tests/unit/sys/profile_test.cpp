@@ -1,0 +1,146 @@
+#include "sys/profile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "sys/text.h"
+
+namespace corvina {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(ProfileReading, SectionsAndKeysIgnoreLetterCaseAndTheFirstEntryCounts) {
+    const ProfileText ini("[Options]\r\nCanQuit=0\r\ncanquit=1\r\n[options]\r\nCanQuit=5\r\n");
+    EXPECT_EQ(ini.ReadString("OPTIONS", "CANQUIT"), "0");
+    EXPECT_EQ(ini.ReadInteger("options", "canQuit", 9), 0);
+    EXPECT_THAT(ini.KeyNames("Options"), ElementsAre("CanQuit", "canquit"));
+    EXPECT_THAT(ini.SectionNames(), ElementsAre("Options", "options"));
+}
+
+TEST(ProfileReading, ValuesAreTrimmedAndUnquotedOnlyWhenQuotedAtBothEnds) {
+    const ProfileText ini(
+        "[S]\n"
+        "  a  =  spaced value \t\n"
+        "b=\"quoted\"\n"
+        "c=\"half\n"
+        "d=\" kept \"\n"
+        "e=x=y\n"
+        "f=\"\n"
+        "g\n");
+    EXPECT_EQ(ini.ReadString("S", "a"), "spaced value");
+    EXPECT_EQ(ini.ReadString("S", "b"), "quoted");
+    EXPECT_EQ(ini.ReadString("S", "c"), "\"half");
+    EXPECT_EQ(ini.ReadString("S", "d"), " kept ");
+    EXPECT_EQ(ini.ReadString("S", "e"), "x=y");
+    EXPECT_EQ(ini.ReadString("S", "f"), "\"");
+    EXPECT_EQ(ini.Find("S", "g"), Big5{});
+    EXPECT_EQ(ini.Find("S", "missing"), std::nullopt);
+    EXPECT_EQ(ini.ReadString("S", "missing", "dflt"), "dflt");
+    EXPECT_EQ(ini.Find("Nowhere", "a"), std::nullopt);
+}
+
+TEST(ProfileReading, CommentsBlankLinesAndLinesBeforeAnySectionAreNotEntries) {
+    const ProfileText ini("orphan=1\n\n[S]\n; note=1\n\n   \nreal=2\n=nokey\n");
+    EXPECT_THAT(ini.KeyNames("S"), ElementsAre("real"));
+    EXPECT_EQ(ini.Find("S", "orphan"), std::nullopt);
+    EXPECT_EQ(ini.Find("S", "; note"), std::nullopt);
+}
+
+TEST(ProfileReading, ValuesAreSeenUpTo2047BytesWithoutSplittingACharacter) {
+    const std::string longValue(3000, 'x');
+    EXPECT_EQ(ProfileText("[S]\nk=" + longValue + "\n").ReadString("S", "k").size(), 2047u);
+    // A double-byte character straddling byte 2047 is left out whole.
+    const std::string straddling = std::string(2046, 'x') + T(u8"遊") + "tail";
+    EXPECT_EQ(ProfileText("[S]\nk=" + straddling + "\n").ReadString("S", "k"), std::string(2046, 'x'));
+}
+
+TEST(ProfileReading, NameListsStopAtTheListBuffer) {
+    // Each 99-byte name takes 100 bytes with its zero; one more byte ends the list.
+    std::string contents;
+    for (int i = 0; i < 200; ++i) {
+        std::string name = std::to_string(1000 + i);
+        name.resize(99, 'n');
+        contents += "[" + name + "]\n" + name + "=v\n";
+    }
+    const ProfileText ini(contents);
+    EXPECT_EQ(ini.SectionNames().size(), 163u);  // 163 * 100 + 1 <= 16384 < 164 * 100 + 1
+    EXPECT_TRUE(ini.SectionExists(ini.SectionNames().back()));
+}
+
+TEST(ProfileReading, IntegersAndBooleansFallBackWhenNotNumbers) {
+    const ProfileText ini("[O]\nhex=$10\nhex2=0x10\nyes=yes\nzero=0\nnine=9\nempty=\n");
+    EXPECT_EQ(ini.ReadInteger("O", "hex", 0), 16);
+    EXPECT_EQ(ini.ReadInteger("O", "hex2", 0), 16);
+    EXPECT_EQ(ini.ReadInteger("O", "yes", 7), 7);
+    EXPECT_EQ(ini.ReadInteger("O", "empty", 7), 7);
+    EXPECT_TRUE(ini.ReadBool("O", "yes", true));
+    EXPECT_FALSE(ini.ReadBool("O", "yes", false));
+    EXPECT_FALSE(ini.ReadBool("O", "zero", true));
+    EXPECT_TRUE(ini.ReadBool("O", "nine", false));
+    EXPECT_TRUE(ini.ReadBool("O", "missing", true));
+}
+
+TEST(ProfileReading, Big5NamesAndValues) {
+    const Big5 section = T(u8"射擊遊戲");
+    const Big5 key = T(u8"許願池");
+    const ProfileText ini("[" + section + "]\r\n" + key + "=" + T(u8"C:\\遊戲\\許.exe") + "\r\n");
+    EXPECT_THAT(ini.SectionNames(), ElementsAre(section));
+    EXPECT_EQ(ini.ReadString(section, key), T(u8"C:\\遊戲\\許.exe"));
+}
+
+TEST(ProfileWriting, UpdatesAValueInPlaceAndKeepsEveryOtherByte) {
+    const std::string before = "; settings\r\n[Options]\r\nLogo = old.bmp   \r\nRemote_Update=3\r\n\r\n[Other]\r\nx=1\r\n";
+    ProfileText ini(before);
+    ini.WriteString("options", "REMOTE_UPDATE", "12");
+    EXPECT_EQ(ini.Contents(), "; settings\r\n[Options]\r\nLogo = old.bmp   \r\nRemote_Update=12\r\n\r\n[Other]\r\nx=1\r\n");
+    ini.WriteString("Options", "Logo", "new.jpg");
+    EXPECT_EQ(ini.ReadString("Options", "Logo"), "new.jpg");
+    EXPECT_EQ(ini.Contents(), "; settings\r\n[Options]\r\nLogo =new.jpg\r\nRemote_Update=12\r\n\r\n[Other]\r\nx=1\r\n");
+}
+
+TEST(ProfileWriting, AddsAMissingKeyAtTheEndOfItsSectionBeforeTheBlankLine) {
+    ProfileText ini("[Options]\r\na=1\r\n\r\n[Other]\r\nx=1\r\n");
+    ini.WriteString("Options", "b", "2");
+    EXPECT_EQ(ini.Contents(), "[Options]\r\na=1\r\nb=2\r\n\r\n[Other]\r\nx=1\r\n");
+    EXPECT_EQ(ini.ReadString("Other", "x"), "1");
+}
+
+TEST(ProfileWriting, AddsAMissingSectionAndKeepsTheFilesLineBreaks) {
+    ProfileText unix("[A]\na=1");
+    unix.WriteString("Options", "k", "v");
+    EXPECT_EQ(unix.Contents(), "[A]\na=1\n[Options]\nk=v\n");
+    ProfileText lastLineWithoutBreak("[Options]\r\na=1");
+    lastLineWithoutBreak.WriteString("Options", "b", "2");
+    EXPECT_EQ(lastLineWithoutBreak.Contents(), "[Options]\r\na=1\r\nb=2\r\n");
+    ProfileText empty;
+    empty.WriteBool("Options", "Remote_AutoUpdate", true);
+    empty.WriteInteger("Options", "Remote_Update", 65535);
+    EXPECT_EQ(empty.Contents(), "[Options]\r\nRemote_AutoUpdate=1\r\nRemote_Update=65535\r\n");
+}
+
+TEST(ProfileWriting, AValueWithoutEqualsSignIsRewrittenAsAnEntry) {
+    ProfileText ini("[S]\r\nlonely\r\n");
+    ini.WriteString("S", "lonely", "now");
+    EXPECT_EQ(ini.Contents(), "[S]\r\nlonely=now\r\n");
+}
+
+TEST(ProfileWriting, RefusesTextThatWouldBreakTheFile) {
+    ProfileText ini("[S]\r\nk=1\r\n");
+    EXPECT_THROW(ini.WriteString("S", "k", "two\r\n[Evil]"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("S", "a=b", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("S", " ", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("S\n", "k", "v"), std::invalid_argument);
+    EXPECT_EQ(ini.Contents(), "[S]\r\nk=1\r\n");
+}
+
+TEST(ProfileWriting, CopiesAreIndependent) {
+    ProfileText original("[S]\nk=1\n");
+    ProfileText copy = original;
+    copy.WriteString("S", "k", "2");
+    EXPECT_EQ(original.ReadString("S", "k"), "1");
+    EXPECT_EQ(copy.ReadString("S", "k"), "2");
+}
+
+}  // namespace
+}  // namespace corvina
