@@ -15,7 +15,6 @@ namespace corvina {
 
 inline constexpr std::string_view kLocalSettingsFile = "Corvina2.ini";
 inline constexpr std::string_view kMenuSettingsFile = "Params.ini";
-inline constexpr std::string_view kOptionsSection = "Options";
 
 struct PageBackground {
     Color color = kLightOrange;

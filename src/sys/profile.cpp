@@ -151,8 +151,10 @@ void ProfileText::WriteString(std::string_view section, std::string_view key, st
     if (TrimBlanks(key).empty() || key.find('=') != std::string_view::npos) {
         throw std::invalid_argument("a profile key must be non-blank and hold no '='");
     }
-    const std::string lineBreak{LineBreak()};
-    const std::string entryLine = std::string(key) + "=" + std::string(value);
+    const std::string_view lineBreak = LineBreak();
+    std::string entryLine;
+    entryLine.reserve(key.size() + value.size() + 1);
+    entryLine.append(key).append("=").append(value);
 
     if (const Section* foundSection = FindSection(section)) {
         if (const Entry* entry = FindEntry(*foundSection, key)) {
@@ -164,13 +166,14 @@ void ProfileText::WriteString(std::string_view section, std::string_view key, st
         } else {
             std::string insertion;
             const std::size_t at = foundSection->insertAt;
-            if (at > 0 && contents_[at - 1] != '\n') insertion += lineBreak;
-            insertion += entryLine + lineBreak;
+            if (at > 0 && contents_[at - 1] != '\n') insertion.append(lineBreak);
+            insertion.append(entryLine).append(lineBreak);
             contents_.insert(at, insertion);
         }
     } else {
-        if (!contents_.empty() && contents_.back() != '\n') contents_ += lineBreak;
-        contents_ += "[" + std::string(section) + "]" + lineBreak + entryLine + lineBreak;
+        if (!contents_.empty() && contents_.back() != '\n') contents_.append(lineBreak);
+        contents_.append("[").append(section).append("]").append(lineBreak);
+        contents_.append(entryLine).append(lineBreak);
     }
     Parse();
 }

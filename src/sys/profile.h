@@ -16,6 +16,9 @@
 
 namespace corvina {
 
+// Every key of the program's own files lies in this section.
+inline constexpr std::string_view kOptionsSection = "Options";
+
 // The buffer sizes of the profile API that the file conventions follow.
 inline constexpr std::size_t kProfileValueBuffer = 2048;
 inline constexpr std::size_t kProfileNameListBuffer = 16384;
