@@ -1,0 +1,13 @@
+#pragma once
+// Plain top-level windows for tests that need a real window handle.
+
+#include <windows.h>
+
+#include "sys/win32/handles.h"
+
+namespace corvina::test {
+
+// Hidden until the test shows it.
+win32::OwnedWindow MakeTestWindow(const wchar_t* title);
+
+}  // namespace corvina::test
