@@ -1,0 +1,40 @@
+#pragma once
+// Free drawing helpers of the custom-drawn controls, on a plain HDC.
+
+#include <windows.h>
+
+#include "sys/colors.h"
+#include "sys/edge_rect.h"
+
+namespace corvina::win32 {
+
+// The screen's value of a colour: system colours are looked up.
+COLORREF ColorRefOf(Color color);
+
+// ContrastColor with the system colours of this machine.
+Color ContrastColor(Color color);
+
+// A one-pixel frame: left and top sides in `upperLeft`, right and bottom
+// in `lowerRight`. Polylines leave out their end points, so the top-right
+// corner is lowerRight's and the bottom-left corner upperLeft's.
+void DrawBevel(HDC dc, const EdgeRect& rect, Color upperLeft, Color lowerRight);
+
+// A checkerboard of white and silver pixels with raster operation `rop`
+// (PATCOPY paints it outright).
+void FillDither(HDC dc, const EdgeRect& rect, DWORD rop);
+
+// Stretches `bitmap` into `destination`, leaving the pixels of colour
+// `transparent` unpainted.
+void DrawBitmapTransparent(HDC dc, const EdgeRect& destination, HBITMAP bitmap, COLORREF transparent);
+
+// The colour of one pixel of a bitmap; CLR_INVALID outside it.
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
+
+SIZE BitmapSize(HBITMAP bitmap);
+
+// Turns a 24-bit bitmap (a DIB section, as pictures are held) about its
+// centre, clockwise on the screen. False, and nothing changed, for other
+// pixel formats. The bitmap must not be selected into a DC.
+bool RotateBitmapInPlace(HBITMAP bitmap, double angle);
+
+}  // namespace corvina::win32
