@@ -17,6 +17,20 @@ Big5 AddTrailingBackslash(std::string_view path) {
     return result;
 }
 
+std::size_t LastBackslashEnd(std::string_view path) {
+    std::size_t end = 0;
+    std::size_t pos = 0;
+    while (pos < path.size()) {
+        if (IsBig5LeadByte(static_cast<unsigned char>(path[pos])) && pos + 1 < path.size()) {
+            pos += 2;
+            continue;
+        }
+        if (path[pos] == '\\') end = pos + 1;
+        ++pos;
+    }
+    return end;
+}
+
 std::string_view TrimBlanks(std::string_view text) {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);

@@ -22,6 +22,10 @@ SplitResult SplitAtSeparator(std::string_view source, char separator, std::strin
 // The last character, not byte: in 許 the trail byte is 0x5C.
 Big5 AddTrailingBackslash(std::string_view path);
 
+// The length of the folder part of a path: up to and including its last
+// backslash character (0 when it has none). Trail bytes of 0x5C don't count.
+std::size_t LastBackslashEnd(std::string_view path);
+
 // Blanks and tabs at both ends removed (profile-file trimming).
 std::string_view TrimBlanks(std::string_view text);
 
