@@ -10,6 +10,12 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
 struct Rect {
     int left = 0;
     int top = 0;
