@@ -1,0 +1,165 @@
+// The handshake and the sending rules of the link, against a fake window
+// system that records what the menu does in order.
+
+#include "cafe/cafe_link.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cafe/cafe_protocol.h"
+#include "sys/text.h"
+
+namespace corvina {
+namespace {
+
+constexpr CafeWindow kMenu = 0x100;
+constexpr CafeWindow kClient = 0x200;
+constexpr CafeWindow kOtherClient = 0x300;
+
+class FakeWindows final : public CafeClientPort {
+public:
+    CafeWindow FindCafeClient() override { return found; }
+    bool IsCafeClientWindow(CafeWindow window) override { return clients.contains(window); }
+    std::optional<std::intptr_t> SendAnnounce(CafeWindow client, CafeWindow menu) override {
+        log.push_back("5024 to " + std::to_string(client) + " from " + std::to_string(menu));
+        return announceAnswer;
+    }
+    bool SendCommand(CafeWindow client, const CafeCommandBlock& block) override {
+        // The receiver's view of the record: exactly cbData bytes, zero last.
+        EXPECT_EQ(block.Bytes()[block.ByteCount() - 1], '\0');
+        log.push_back(std::string(block.Bytes(), block.ByteCount() - 1) + " to " + std::to_string(client));
+        return answers;
+    }
+
+    CafeWindow found = kClient;
+    std::set<CafeWindow> clients{kClient, kOtherClient};
+    std::optional<std::intptr_t> announceAnswer = 1;
+    bool answers = true;
+    std::vector<std::string> log;
+};
+
+using Log = std::vector<std::string>;
+
+TEST(CafeLinkConnect, PositiveAnswerBringsTheLinkUpAndSendsLinkEstablished) {
+    FakeWindows windows;
+    CafeLink link(windows);
+    const ConnectOutcome outcome = link.Connect(kMenu);
+    EXPECT_TRUE(outcome.clientFound);
+    EXPECT_FALSE(outcome.openOrderWindow);
+    EXPECT_TRUE(link.IsUp());
+    EXPECT_EQ(link.Client(), kClient);
+    EXPECT_EQ(windows.log, (Log{"5024 to 512 from 256", "212: to 512"}));
+}
+
+TEST(CafeLinkConnect, Answer5025AlsoAsksForTheOrderWindowAfterTheLinkIsUp) {
+    FakeWindows windows;
+    windows.announceAnswer = kMsgCafeOpenOrders;
+    CafeLink link(windows);
+    const ConnectOutcome outcome = link.Connect(kMenu);
+    EXPECT_TRUE(outcome.openOrderWindow);
+    EXPECT_TRUE(link.IsUp());
+    // 212 has gone out before Connect returns and the caller opens the window.
+    EXPECT_EQ(windows.log, (Log{"5024 to 512 from 256", "212: to 512"}));
+}
+
+TEST(CafeLinkConnect, ZeroNegativeOrNoAnswerLeavesTheLinkDown) {
+    for (const std::optional<std::intptr_t> answer :
+         {std::optional<std::intptr_t>{0}, std::optional<std::intptr_t>{-1}, std::optional<std::intptr_t>{}}) {
+        FakeWindows windows;
+        windows.announceAnswer = answer;
+        CafeLink link(windows);
+        const ConnectOutcome outcome = link.Connect(kMenu);
+        EXPECT_TRUE(outcome.clientFound);
+        EXPECT_FALSE(outcome.openOrderWindow);
+        EXPECT_FALSE(link.IsUp());
+        link.Send(kCafeDataRequest, {});
+        EXPECT_EQ(windows.log, (Log{"5024 to 512 from 256"}));
+    }
+}
+
+TEST(CafeLinkConnect, NoClientWindowMeansNothingIsSent) {
+    FakeWindows windows;
+    windows.found = 0;
+    CafeLink link(windows);
+    EXPECT_FALSE(link.Connect(kMenu).clientFound);
+    link.Send(kCafeDataRequest, {});
+    EXPECT_FALSE(link.IsUp());
+    EXPECT_TRUE(windows.log.empty());
+}
+
+TEST(CafeLinkConnect, EveryActivationStartsAgainFromLinkDown) {
+    FakeWindows windows;
+    CafeLink link(windows);
+    link.Connect(kMenu);
+    ASSERT_TRUE(link.IsUp());
+
+    windows.found = 0;
+    EXPECT_FALSE(link.Connect(kMenu).clientFound);
+    EXPECT_FALSE(link.IsUp());
+
+    // A café client that starts later is found at the next activation.
+    windows.found = kOtherClient;
+    windows.log.clear();
+    EXPECT_TRUE(link.Connect(kMenu).clientFound);
+    EXPECT_TRUE(link.IsUp());
+    EXPECT_EQ(windows.log, (Log{"5024 to 768 from 256", "212: to 768"}));
+}
+
+TEST(CafeLinkAnnounced, ClientsAnnouncementBringsTheLinkUpToItsWindow) {
+    FakeWindows windows;
+    windows.found = 0;
+    CafeLink link(windows);
+    link.Connect(kMenu);
+
+    EXPECT_EQ(link.Announced(kOtherClient), kOtherClient);
+    EXPECT_TRUE(link.IsUp());
+    link.Send(kCafeOrderLine, T(u8"A01,可樂,2"));
+    EXPECT_EQ(windows.log, (Log{"212: to 768", "207:" + T(u8"A01,可樂,2") + " to 768"}));
+}
+
+TEST(CafeLinkAnnounced, NullWindowGetsNothing) {
+    FakeWindows windows;
+    CafeLink link(windows);
+    EXPECT_EQ(link.Announced(0), 0);
+    link.Send(kCafeDataRequest, {});
+    EXPECT_FALSE(link.IsUp());
+    EXPECT_TRUE(windows.log.empty());
+}
+
+TEST(CafeLinkSend, HandleNoLongerTheClientsTakesTheLinkDown) {
+    FakeWindows windows;
+    CafeLink link(windows);
+    link.Connect(kMenu);
+    windows.log.clear();
+
+    // The client ended; its handle may already belong to a stranger.
+    windows.clients.erase(kClient);
+    link.Send(kCafeDataRequest, {});
+    EXPECT_FALSE(link.IsUp());
+    windows.clients.insert(kClient);
+    link.Send(kCafeClockTick, {});
+    EXPECT_TRUE(windows.log.empty());
+}
+
+TEST(CafeLinkSend, ClientThatStopsAnsweringIsNotWaitedForAgain) {
+    FakeWindows windows;
+    CafeLink link(windows);
+    link.Connect(kMenu);
+    windows.answers = false;
+    link.Send(kCafeDataRequest, {});
+    link.Send(kCafeClockTick, {});
+    EXPECT_FALSE(link.IsUp());
+    EXPECT_EQ(windows.log, (Log{"5024 to 512 from 256", "212: to 512", "209: to 512"}));
+
+    // The next handshake finds it again once it answers.
+    windows.answers = true;
+    link.Connect(kMenu);
+    EXPECT_TRUE(link.IsUp());
+}
+
+}  // namespace
+}  // namespace corvina
