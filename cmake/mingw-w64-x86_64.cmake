@@ -13,3 +13,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Libraries built for Windows by scripts/setup live outside the mingw
+# sysroot; they become search roots of their own.
+if(DEFINED JPEG_ROOT)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${JPEG_ROOT})
+endif()

@@ -22,10 +22,6 @@ void Polyline3(HDC dc, Color color, POINT a, POINT b, POINT c) {
 
 }  // namespace
 
-COLORREF ColorRefOf(Color color) {
-    return color.IsSystem() ? GetSysColor(color.SystemIndex()) : color.value & 0x00FFFFFFu;
-}
-
 Color ContrastColor(Color color) {
     return corvina::ContrastColor(color, [](int index) { return Color{GetSysColor(index)}; });
 }

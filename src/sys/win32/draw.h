@@ -5,11 +5,9 @@
 
 #include "sys/colors.h"
 #include "sys/edge_rect.h"
+#include "sys/win32/color_ref.h"
 
 namespace corvina::win32 {
-
-// The screen's value of a colour: system colours are looked up.
-COLORREF ColorRefOf(Color color);
 
 // ContrastColor with the system colours of this machine.
 Color ContrastColor(Color color);

@@ -113,6 +113,13 @@ struct IconTraits {
     static void Close(Type icon) noexcept { DestroyIcon(icon); }
 };
 
+struct EnhMetaFileTraits {
+    using Type = HENHMETAFILE;
+    static Type Empty() noexcept { return nullptr; }
+    static bool IsEmpty(Type metafile) noexcept { return metafile == nullptr; }
+    static void Close(Type metafile) noexcept { DeleteEnhMetaFile(metafile); }
+};
+
 using ScopedHandle = UniqueHandle<KernelHandleTraits>;
 using ScopedMapView = UniqueHandle<MapViewTraits>;
 // A window that must not outlive its owner object. A window that can be
@@ -128,6 +135,8 @@ using OwnedDC = UniqueHandle<OwnedDCTraits>;
 using ScopedKey = UniqueHandle<KeyTraits>;
 // Only icons we made (CreateIcon*, LoadImage without LR_SHARED).
 using ScopedIcon = UniqueHandle<IconTraits>;
+// An enhanced metafile, from SetEnhMetaFileBits, CloseEnhMetaFile and the like.
+using ScopedEnhMetaFile = UniqueHandle<EnhMetaFileTraits>;
 
 // A DC borrowed from a window with GetDC/GetWindowDC: given back with
 // ReleaseDC, which needs the window as well.

@@ -1,0 +1,252 @@
+#include "ui/application.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "sys/text.h"
+#include "ui/form.h"
+#include "ui/guard.h"
+#include "ui/hint_window.h"
+#include "ui/message_box.h"
+#include "ui/timer.h"
+#include "ui/window_class.h"
+
+namespace corvina::ui {
+
+namespace {
+
+constexpr wchar_t kApplicationClass[] = L"CorvinaApplication";
+// lParam: the owned form to free.
+constexpr UINT kReleaseForm = WM_APP + 1;
+
+Application* current = nullptr;
+
+Form* FormOfWindow(HWND window) { return dynamic_cast<Form*>(WinControl::FromHandle(GetAncestor(window, GA_ROOT))); }
+
+}  // namespace
+
+Application::Application(const Big5& title) : title_(title) {
+    if (current) throw std::logic_error("one application at a time");
+    RegisterWindowClassOnce(kApplicationClass, &WindowProc);
+    // Hidden; it would carry the program's taskbar button.
+    window_.Reset(CreateWindowExW(0, kApplicationClass, WideFromBig5(title).c_str(),
+                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), this));
+    if (!window_) throw std::runtime_error("cannot create the application window");
+    current = this;
+}
+
+Application::~Application() {
+    hintTimer_.reset();
+    hint_.reset();
+    // Forms go before the window that owns them, the last made first.
+    while (!forms_.empty()) forms_.pop_back();
+    mainForm_ = nullptr;
+    for (auto& [id, timer] : timers_) {
+        KillTimer(Handle(), id);
+        timer->id_ = 0;
+    }
+    SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
+    window_.Reset();
+    current = nullptr;
+}
+
+Application& Application::Instance() {
+    if (!current) throw std::logic_error("no application");
+    return *current;
+}
+
+Application* Application::Current() noexcept { return current; }
+
+void Application::SetTitle(const Big5& title) {
+    title_ = title;
+    SetWindowTextW(Handle(), WideFromBig5(title).c_str());
+}
+
+LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Application*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->HandleOwnMessage(window, message, wParam, lParam);
+    } catch (...) {
+        ReportCurrentException();
+    }
+    return 0;
+}
+
+LRESULT Application::HandleOwnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            if (const auto found = timers_.find(wParam); found != timers_.end()) found->second->Tick();
+            return 0;
+        case kReleaseForm: {
+            const auto* form = reinterpret_cast<const Form*>(lParam);
+            const auto found =
+                std::find_if(forms_.begin(), forms_.end(), [&](const auto& f) { return f.get() == form; });
+            if (found != forms_.end()) {
+                if (mainForm_ == form) mainForm_ = nullptr;
+                FormPtr<Form> released = std::move(*found);
+                forms_.erase(found);
+            }
+            return 0;
+        }
+        case WM_CLOSE:
+            if (mainForm_) {
+                mainForm_->Close();
+            } else {
+                Terminate();
+            }
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void Application::Own(FormPtr<Form> form) {
+    if (!mainForm_) mainForm_ = form.get();
+    forms_.push_back(std::move(form));
+}
+
+void Application::ReleaseLater(Form& form) { PostMessageW(Handle(), kReleaseForm, 0, reinterpret_cast<LPARAM>(&form)); }
+
+void Application::Run() {
+    if (terminated_) return;
+    if (mainForm_ && !mainForm_->Visible()) mainForm_->Show();
+    while (!terminated_) HandleMessage();
+}
+
+void Application::HandleMessage() {
+    MSG message{};
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        terminated_ = true;
+        return;
+    }
+    Dispatch(message);
+}
+
+void Application::ProcessMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        Dispatch(message);
+    }
+}
+
+void Application::Dispatch(MSG& message) {
+    if (PreTranslate(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+bool Application::PreTranslate(const MSG& message) {
+    const bool character = message.message == WM_CHAR || message.message == WM_SYSCHAR;
+    const bool tab = message.message == WM_KEYDOWN && message.wParam == VK_TAB;
+    if (!character && !tab) return false;
+    // Keys a control takes itself (letters in an edit, tabs in a memo) stay with it.
+    const LRESULT wants = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    Form* form = FormOfWindow(message.hwnd);
+    if (!form || !form->Enabled()) return false;
+    if (tab) {
+        if (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
+        form->SelectNext(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    if (message.message == WM_CHAR && (wants & (DLGC_WANTCHARS | DLGC_WANTALLKEYS))) return false;
+    bool handled = false;
+    Guarded([&] { handled = form->DialogChar(static_cast<wchar_t>(message.wParam), message.message == WM_SYSCHAR); });
+    return handled;
+}
+
+void Application::Terminate() {
+    terminated_ = true;
+    // Wakes a loop waiting for a message.
+    PostMessageW(Handle(), WM_NULL, 0, 0);
+}
+
+// The forms are owned popups: they leave and come back with their owner,
+// which the system does not do for an owner that was hidden.
+void Application::Minimize() {
+    ShowOwnedPopups(Handle(), FALSE);
+    ShowWindow(Handle(), SW_MINIMIZE);
+}
+
+void Application::Restore() {
+    ShowWindow(Handle(), SW_RESTORE);
+    ShowOwnedPopups(Handle(), TRUE);
+    if (mainForm_ && mainForm_->Visible()) SetForegroundWindow(mainForm_->Handle());
+}
+
+void Application::HandleException(const std::exception& error) noexcept {
+    try {
+        if (OnException) {
+            OnException(error);
+        } else {
+            ShowException(error);
+        }
+    } catch (...) {
+        // The report itself failed: nothing more can be shown.
+    }
+}
+
+void Application::ShowException(const std::exception& error) { ShowError(error.what()); }
+
+HWND Application::ActiveOwner() const {
+    const HWND active = GetActiveWindow();
+    return active ? active : Handle();
+}
+
+UINT_PTR Application::StartTimer(Timer& timer, unsigned interval) {
+    const UINT_PTR id = nextTimer_++;
+    if (SetTimer(Handle(), id, interval, nullptr) == 0) throw std::runtime_error("cannot start a timer");
+    timers_[id] = &timer;
+    return id;
+}
+
+void Application::StopTimer(UINT_PTR id) {
+    KillTimer(Handle(), id);
+    timers_.erase(id);
+}
+
+void Application::PointerOn(Control* control) {
+    if (control == hintControl_) return;
+    hintControl_ = control;
+    if (hint_) hint_->HideHint();
+    if (hintTimer_) hintTimer_->SetEnabled(false);
+    if (!control || !control->ShowHint() || control->Hint().empty()) return;
+    if (!hintTimer_) {
+        hintTimer_ = std::make_unique<Timer>(hintPause_, false);
+        hintTimer_->OnTimer = [this](Timer&) { ShowPendingHint(); };
+    }
+    hintTimer_->SetInterval(hintPause_);
+    hintTimer_->SetEnabled(true);
+}
+
+void Application::PointerPressed() {
+    if (hintTimer_) hintTimer_->SetEnabled(false);
+    if (hint_) hint_->HideHint();
+}
+
+void Application::ShowPendingHint() {
+    hintTimer_->SetEnabled(false);
+    if (!hintControl_) return;
+    if (!hint_) hint_ = std::make_unique<HintWindow>(Handle());
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    // Below the pointer's arrow, as hints sit.
+    hint_->ShowHint(hintControl_->Hint(), {cursor.x, cursor.y + 20});
+}
+
+void Application::Forget(const Control& control) {
+    if (hintControl_ != &control) return;
+    hintControl_ = nullptr;
+    PointerPressed();
+}
+
+}  // namespace corvina::ui

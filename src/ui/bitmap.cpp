@@ -1,0 +1,161 @@
+#include "ui/bitmap.h"
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "sys/files.h"
+#include "sys/text.h"
+#include "ui/bmp_layout.h"
+#include "ui/canvas.h"
+#include "ui/color.h"
+#include "ui/memory_dc.h"
+#include "ui/picture_error.h"
+#include "ui/picture_format.h"
+
+namespace corvina::ui {
+
+namespace {
+
+BITMAPINFO TopDown24(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+}  // namespace
+
+Bitmap::Bitmap(int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    const BITMAPINFO info = TopDown24(width, height);
+    void* bits = nullptr;
+    handle_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!handle_) return;
+    bits_ = static_cast<std::uint8_t*>(bits);
+    width_ = width;
+    height_ = height;
+    std::memset(bits_, 0xFF, static_cast<std::size_t>(Stride() * height_));
+}
+
+Bitmap::Bitmap(const Bitmap& other) : Bitmap(other.width_, other.height_) {
+    if (!handle_) return;
+    GdiFlush();
+    std::memcpy(bits_, other.bits_, static_cast<std::size_t>(Stride() * height_));
+    transparent_ = other.transparent_;
+    transparentColor_ = other.transparentColor_;
+}
+
+Bitmap& Bitmap::operator=(const Bitmap& other) {
+    if (this != &other) *this = Bitmap(other);
+    return *this;
+}
+
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : handle_(std::move(other.handle_)),
+      bits_(std::exchange(other.bits_, nullptr)),
+      width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      transparent_(std::exchange(other.transparent_, false)),
+      transparentColor_(std::exchange(other.transparentColor_, std::nullopt)) {}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+    if (this != &other) {
+        handle_ = std::move(other.handle_);
+        bits_ = std::exchange(other.bits_, nullptr);
+        width_ = std::exchange(other.width_, 0);
+        height_ = std::exchange(other.height_, 0);
+        transparent_ = std::exchange(other.transparent_, false);
+        transparentColor_ = std::exchange(other.transparentColor_, std::nullopt);
+    }
+    return *this;
+}
+
+Bitmap Bitmap::LoadFromFile(const Big5& path) {
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) throw PictureError(path, T(u8"檔案不存在或無法讀取"));
+    if (DetectPictureFormat(*bytes) != PictureFormat::Bitmap) throw PictureError(path, T(u8"不是點陣圖檔"));
+    std::optional<Bitmap> bitmap = FromBmpBytes(*bytes);
+    if (!bitmap) throw PictureError(path, T(u8"檔案已損壞"));
+    return std::move(*bitmap);
+}
+
+std::optional<Bitmap> Bitmap::FromBmpBytes(std::string_view bytes) {
+    const std::optional<BmpLayout> layout = ParseBmpFile(bytes);
+    if (!layout) return std::nullopt;
+    Bitmap bitmap(layout->width, layout->height);
+    if (bitmap.Empty()) return std::nullopt;
+
+    // The header, masks and palette, copied to memory aligned for BITMAPINFO.
+    std::vector<std::uint32_t> info((layout->infoSize + 3) / 4);
+    std::memcpy(info.data(), bytes.data() + layout->infoOffset, layout->infoSize);
+    const MemoryDC memory(bitmap.Handle());
+    const int rows = StretchDIBits(memory.Get(), 0, 0, layout->width, layout->height, 0, 0, layout->width,
+                                   layout->height, bytes.data() + layout->bitsOffset,
+                                   reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, SRCCOPY);
+    if (rows <= 0) return std::nullopt;  // GDI_ERROR is -1 as an int
+    return bitmap;
+}
+
+Bitmap Bitmap::LoadFromResource(const Big5& name, HMODULE module) {
+    const std::wstring wideName = WideFromBig5(name);
+    const win32::GdiObject<HBITMAP> loaded(
+        static_cast<HBITMAP>(LoadImageW(module != nullptr ? module : GetModuleHandleW(nullptr), wideName.c_str(),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!loaded) throw PictureError(name, T(u8"程式中沒有這個點陣圖資源"));
+    return FromHandle(loaded.Get());
+}
+
+Bitmap Bitmap::FromHandle(HBITMAP source) {
+    BITMAP description{};
+    if (source == nullptr || GetObjectW(source, sizeof description, &description) == 0) return {};
+    const int height = description.bmHeight < 0 ? -description.bmHeight : description.bmHeight;
+    Bitmap bitmap(description.bmWidth, height);
+    if (bitmap.Empty()) return bitmap;
+    BITMAPINFO info = TopDown24(bitmap.width_, height);
+    const win32::ReleasedDC screen = win32::ReleasedDC::Of(nullptr);
+    GdiFlush();
+    if (GetDIBits(screen.Get(), source, 0, static_cast<UINT>(height), bitmap.bits_, &info, DIB_RGB_COLORS) != height) {
+        return {};
+    }
+    return bitmap;
+}
+
+PixelView24 Bitmap::Pixels() {
+    if (Empty()) return {};
+    GdiFlush();
+    return {bits_, width_, height_, Stride()};
+}
+
+Color Bitmap::Pixel(Point point) const {
+    if (Empty() || point.x < 0 || point.y < 0 || point.x >= width_ || point.y >= height_) return kColorNone;
+    GdiFlush();
+    const std::uint8_t* pixel = Row(point.y) + 3 * point.x;
+    return Color::Rgb(pixel[2], pixel[1], pixel[0]);
+}
+
+Color Bitmap::TransparentColor() const {
+    if (transparentColor_) return *transparentColor_;
+    return Pixel({0, height_ - 1});
+}
+
+void Bitmap::Draw(Canvas& canvas, Point at) const { StretchDraw(canvas, {at.x, at.y, at.x + width_, at.y + height_}); }
+
+void Bitmap::StretchDraw(Canvas& canvas, const EdgeRect& d) const {
+    if (Empty() || d.Width() <= 0 || d.Height() <= 0) return;
+    if (transparent_) {
+        canvas.TransparentCopy(d, *this, {0, 0, width_, height_}, TransparentColor());
+        return;
+    }
+    const MemoryDC memory(Handle(), canvas.Handle());
+    const int mode = SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
+    StretchBlt(canvas.Handle(), d.left, d.top, d.Width(), d.Height(), memory.Get(), 0, 0, width_, height_,
+               canvas.CopyMode());
+    SetStretchBltMode(canvas.Handle(), mode);
+}
+
+}  // namespace corvina::ui

@@ -1,0 +1,128 @@
+#include "ui/jpeg_decoder.h"
+
+#include <windows.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+
+#include "sys/text.h"
+#include "ui/jpeg_scale.h"
+#include "ui/picture_error.h"
+
+namespace corvina::ui {
+
+namespace {
+
+// libjpeg reports a fatal error by calling error_exit, which must not
+// return. Throwing from it would unwind through libjpeg's C frames, so it
+// jumps back instead: only to the two stage functions below, which hold
+// nothing with a destructor, and the C++ side turns their failure into an
+// exception.
+struct ErrorManager {
+    jpeg_error_mgr base;  // first, so that libjpeg's pointer is also ours
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+extern "C" void JumpOnError(j_common_ptr info) {
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+// Warnings (a file cut short, say) still give a picture; nothing is printed.
+extern "C" void IgnoreMessage(j_common_ptr) {}
+
+struct Session {
+    jpeg_decompress_struct info;
+    ErrorManager error;
+};
+
+// Header and output size. False with error.message set on failure.
+bool ReadHeader(Session& s, const unsigned char* data, unsigned long size, int wantedWidth, int wantedHeight) {
+    s.info.err = jpeg_std_error(&s.error.base);
+    s.error.base.error_exit = JumpOnError;
+    s.error.base.output_message = IgnoreMessage;
+    if (setjmp(s.error.jump) != 0) return false;
+    jpeg_create_decompress(&s.info);
+    jpeg_mem_src(&s.info, data, size);
+    jpeg_read_header(&s.info, TRUE);
+    s.info.scale_num = 1;
+    s.info.scale_denom = static_cast<unsigned>(JpegScaleDenominator(
+        static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height), wantedWidth, wantedHeight));
+    // libjpeg turns grey and YCbCr into the byte order of a 24-bit DIB
+    // itself; print-shop CMYK it hands over as it is.
+    const bool inks = s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK;
+    s.info.out_color_space = inks ? JCS_CMYK : JCS_EXT_BGR;
+    jpeg_calc_output_dimensions(&s.info);
+    return true;
+}
+
+// Adobe's programs store CMYK inverted (255 = no ink) and mark the file;
+// others store plain ink amounts.
+void InksToBgr(const JSAMPLE* inks, unsigned char* bgr, JDIMENSION width, bool inverted) {
+    for (JDIMENSION x = 0; x < width; ++x, inks += 4, bgr += 3) {
+        auto paper = [&](int i) { return inverted ? inks[i] : 255 - inks[i]; };
+        const int black = paper(3);
+        bgr[0] = static_cast<unsigned char>(paper(2) * black / 255);
+        bgr[1] = static_cast<unsigned char>(paper(1) * black / 255);
+        bgr[2] = static_cast<unsigned char>(paper(0) * black / 255);
+    }
+}
+
+bool ReadPixels(Session& s, unsigned char* bits, std::ptrdiff_t stride) {
+    if (setjmp(s.error.jump) != 0) return false;
+    jpeg_start_decompress(&s.info);
+    const bool inks = s.info.out_color_space == JCS_CMYK;
+    // From libjpeg's own pool, which goes with the session: nothing here may need a destructor.
+    JSAMPARRAY inkRow = inks ? (*s.info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&s.info), JPOOL_IMAGE,
+                                                           s.info.output_width * 4, 1)
+                             : nullptr;
+    while (s.info.output_scanline < s.info.output_height) {
+        JSAMPROW row = bits + static_cast<std::ptrdiff_t>(s.info.output_scanline) * stride;
+        if (inks) {
+            jpeg_read_scanlines(&s.info, inkRow, 1);
+            InksToBgr(inkRow[0], row, s.info.output_width, s.info.saw_Adobe_marker != 0);
+        } else {
+            jpeg_read_scanlines(&s.info, &row, 1);
+        }
+    }
+    jpeg_finish_decompress(&s.info);
+    return true;
+}
+
+// Frees libjpeg's memory however the stages ended.
+class SessionGuard {
+public:
+    explicit SessionGuard(Session& session) : session_(session) {}
+    ~SessionGuard() { jpeg_destroy_decompress(&session_.info); }
+    SessionGuard(const SessionGuard&) = delete;
+    SessionGuard& operator=(const SessionGuard&) = delete;
+
+private:
+    Session& session_;
+};
+
+}  // namespace
+
+Bitmap DecodeJpeg(std::string_view bytes, const Big5& name, int wantedWidth, int wantedHeight) {
+    Session session;
+    std::memset(&session, 0, sizeof session);  // destroying a session libjpeg never set up is then harmless
+    const SessionGuard guard(session);
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    auto damaged = [&] { return PictureError(name, T(u8"JPEG 檔已損壞（") + session.error.message + T(u8"）")); };
+
+    if (!ReadHeader(session, data, static_cast<unsigned long>(bytes.size()), wantedWidth, wantedHeight)) {
+        throw damaged();
+    }
+    Bitmap bitmap(static_cast<int>(session.info.output_width), static_cast<int>(session.info.output_height));
+    if (bitmap.Empty()) throw PictureError(name, T(u8"圖片太大，記憶體不足"));
+    const PixelView24 pixels = bitmap.Pixels();
+    if (!ReadPixels(session, pixels.bits, pixels.stride)) throw damaged();
+    return bitmap;
+}
+
+}  // namespace corvina::ui

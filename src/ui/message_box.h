@@ -1,0 +1,16 @@
+#pragma once
+// The standard message boxes with one OK button (error, warning,
+// information) and the yes/no question. Texts are Big5; the caption is the
+// application's title and the owner its active form.
+
+#include "sys/big5.h"
+
+namespace corvina::ui {
+
+void ShowError(const Big5& text);
+void ShowWarning(const Big5& text);
+void ShowInformation(const Big5& text);
+// True for yes.
+bool AskYesNo(const Big5& text);
+
+}  // namespace corvina::ui

@@ -1,0 +1,40 @@
+#pragma once
+// A windowed container with an outer and an inner bevel, a border between
+// them and a centred (or left/right) one-line caption.
+
+#include "ui/label.h"
+#include "ui/win_control.h"
+
+namespace corvina::ui {
+
+enum class BevelCut { None, Lowered, Raised };
+
+class Panel : public WinControl {
+public:
+    explicit Panel(WinControl& parent, const Big5& caption = {});
+
+    Big5 Caption() const { return Text(); }
+    void SetCaption(const Big5& caption) { SetText(caption); }
+    TextAlign Alignment() const { return alignment_; }
+    void SetAlignment(TextAlign alignment);
+    BevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(BevelCut cut);
+    BevelCut BevelInner() const { return bevelInner_; }
+    void SetBevelInner(BevelCut cut);
+    int BevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int width);
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int width);
+
+protected:
+    void Paint(Canvas& canvas) override;
+
+private:
+    TextAlign alignment_ = TextAlign::Center;
+    BevelCut bevelOuter_ = BevelCut::Raised;
+    BevelCut bevelInner_ = BevelCut::None;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+};
+
+}  // namespace corvina::ui

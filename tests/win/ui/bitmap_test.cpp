@@ -1,0 +1,218 @@
+#include "ui/bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "support/gdi_leak_check.h"
+#include "support/memory_dib.h"
+#include "support/temp_folder.h"
+#include "sys/files.h"
+#include "sys/rotate_bitmap.h"
+#include "sys/text.h"
+#include "ui/bitmap_canvas.h"
+#include "ui/color.h"
+#include "ui/picture_error.h"
+
+namespace corvina::ui {
+namespace {
+
+constexpr Color kRed = Color::Rgb(255, 0, 0);
+constexpr Color kGreen = Color::Rgb(0, 255, 0);
+constexpr Color kBlue = Color::Rgb(0, 0, 255);
+constexpr Color kWhite = Color::Rgb(255, 255, 255);
+
+void Put(std::string& s, std::size_t at, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) s[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// A .bmp file whose pixel (x, y) has the colour `code(x, y)`; 8-bit files
+// get a palette where entry i is the colour of code i.
+template <typename Code>
+std::string BmpFile(int width, int height, int bits, bool topDown, Code code) {
+    const std::size_t palette = bits == 8 ? 1024 : 0;
+    const std::size_t rowBytes = ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bits) + 31) / 32) * 4;
+    const std::size_t offset = 54 + palette;
+    std::string s(offset + rowBytes * static_cast<std::size_t>(height), '\0');
+    s[0] = 'B';
+    s[1] = 'M';
+    Put(s, 2, static_cast<std::uint32_t>(s.size()), 4);
+    Put(s, 10, static_cast<std::uint32_t>(offset), 4);
+    Put(s, 14, 40, 4);
+    Put(s, 18, static_cast<std::uint32_t>(width), 4);
+    Put(s, 22, static_cast<std::uint32_t>(topDown ? -height : height), 4);
+    Put(s, 26, 1, 2);
+    Put(s, 28, static_cast<std::uint32_t>(bits), 2);
+    for (std::uint32_t i = 0; i < palette / 4; ++i) Put(s, 54 + 4 * i, (i * 0x010305u) & 0xFFFFFF, 4);
+    for (int y = 0; y < height; ++y) {
+        const int stored = topDown ? y : height - 1 - y;
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = offset + static_cast<std::size_t>(stored) * rowBytes;
+            if (bits == 8) {
+                s[at + static_cast<std::size_t>(x)] = static_cast<char>(code(x, y));
+            } else {
+                const Color c = Color{code(x, y)};  // 0x00BBGGRR
+                const std::size_t p = at + 3 * static_cast<std::size_t>(x);
+                s[p] = static_cast<char>(c.Blue());
+                s[p + 1] = static_cast<char>(c.Green());
+                s[p + 2] = static_cast<char>(c.Red());
+            }
+        }
+    }
+    return s;
+}
+
+std::uint32_t Code(int x, int y) { return static_cast<std::uint32_t>(0x102030 + 0x040404 * (5 * y + x)); }
+
+using BitmapTest = test::NoGdiLeaks;
+
+TEST_F(BitmapTest, NewBitmapsAreWhiteAndEmptyOnesHaveNoSize) {
+    const Bitmap bitmap(3, 2);
+    EXPECT_FALSE(bitmap.Empty());
+    EXPECT_EQ(bitmap.Width(), 3);
+    EXPECT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(bitmap.Pixel({2, 1}), kWhite);
+    EXPECT_EQ(bitmap.Pixel({3, 0}), kColorNone);
+
+    EXPECT_TRUE(Bitmap().Empty());
+    EXPECT_TRUE(Bitmap(0, 5).Empty());
+    EXPECT_EQ(Bitmap(0, 5).Width(), 0);
+}
+
+TEST_F(BitmapTest, PixelViewAndGdiSeeTheSamePixels) {
+    Bitmap bitmap(5, 3);  // 15 bytes a row: the stride is padded to 16
+    const PixelView24 view = bitmap.Pixels();
+    EXPECT_EQ(view.width, 5);
+    EXPECT_EQ(view.height, 3);
+    EXPECT_EQ(view.stride, 16);
+    std::uint8_t* p = view.Pixel(4, 2);
+    p[0] = 0x11;  // blue
+    p[1] = 0x22;
+    p[2] = 0x33;  // red
+    {
+        BitmapCanvas paint(bitmap);
+        EXPECT_EQ(paint->Pixel({4, 2}), Color::Rgb(0x33, 0x22, 0x11)) << "row 0 of the view is the top row";
+        paint->SetPixel({0, 0}, kBlue);
+    }
+    const PixelView24 again = bitmap.Pixels();
+    EXPECT_EQ(again.Pixel(0, 0)[0], 0xFF);
+    EXPECT_EQ(again.Pixel(0, 0)[2], 0x00);
+}
+
+TEST_F(BitmapTest, TheViewCanBeTurnedInPlace) {
+    Bitmap bitmap(3, 3);
+    {
+        BitmapCanvas paint(bitmap);
+        paint->SetPixel({0, 0}, kRed);
+    }
+    RotateBitmapInPlace(bitmap.Pixels(), 90);
+    EXPECT_EQ(bitmap.Pixel({2, 0}), kRed) << "a quarter turn clockwise";
+    EXPECT_EQ(bitmap.Pixel({0, 0}), kWhite);
+}
+
+TEST_F(BitmapTest, CopiesAreDeep) {
+    Bitmap original(2, 2);
+    original.SetTransparent(true);
+    original.SetTransparentColor(kGreen);
+    Bitmap copy = original;
+    {
+        BitmapCanvas paint(copy);
+        paint->SetPixel({0, 0}, kRed);
+    }
+    EXPECT_EQ(copy.Pixel({0, 0}), kRed);
+    EXPECT_EQ(original.Pixel({0, 0}), kWhite);
+    EXPECT_NE(copy.Handle(), original.Handle());
+    EXPECT_TRUE(copy.Transparent());
+    EXPECT_EQ(copy.TransparentColor(), kGreen);
+
+    Bitmap moved = std::move(copy);
+    EXPECT_TRUE(copy.Empty());  // NOLINT(bugprone-use-after-move): a moved-from bitmap is empty
+    EXPECT_EQ(copy.Width(), 0);
+    EXPECT_EQ(moved.Pixel({0, 0}), kRed);
+}
+
+TEST_F(BitmapTest, TransparentColourIsTheBottomLeftPixelUnlessSet) {
+    Bitmap bitmap(4, 4);
+    {
+        BitmapCanvas paint(bitmap);
+        paint->SetPixel({0, 3}, kBlue);
+    }
+    EXPECT_EQ(bitmap.TransparentColor(), kBlue);
+    bitmap.SetTransparentColor(kRed);
+    EXPECT_EQ(bitmap.TransparentColor(), kRed);
+    bitmap.ResetTransparentColor();
+    EXPECT_EQ(bitmap.TransparentColor(), kBlue);
+}
+
+TEST_F(BitmapTest, ReadsBmpFilesOfEveryLayout) {
+    const test::TempFolder folder;
+    const Big5 path = folder.File(T(u8"圖片.bmp"));
+
+    WriteFileBytes(path, BmpFile(5, 3, 24, false, Code));
+    Bitmap bottomUp = Bitmap::LoadFromFile(path);
+    ASSERT_EQ(bottomUp.Width(), 5);
+    ASSERT_EQ(bottomUp.Height(), 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(bottomUp.Pixel({x, y}), Color{Code(x, y)}) << x << "," << y;
+    }
+
+    WriteFileBytes(path, BmpFile(5, 3, 24, true, Code));
+    EXPECT_EQ(Bitmap::LoadFromFile(path).Pixel({4, 0}), Color{Code(4, 0)}) << "top-down";
+
+    WriteFileBytes(path, BmpFile(4, 2, 8, false, [](int x, int y) { return static_cast<std::uint32_t>(4 * y + x); }));
+    const Bitmap paletted = Bitmap::LoadFromFile(path);
+    EXPECT_EQ(paletted.Pixel({3, 1}), Color::Rgb(0x07, 0x15, 0x23)) << "entry 7 of the palette";
+}
+
+TEST_F(BitmapTest, UnreadableFilesThrowNamingTheFile) {
+    const test::TempFolder folder;
+    const Big5 path = folder.File(T(u8"壞圖.bmp"));
+    auto expectError = [&](const char* why) {
+        try {
+            (void)Bitmap::LoadFromFile(path);
+            ADD_FAILURE() << why;
+        } catch (const PictureError& error) {
+            EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << why;
+            EXPECT_EQ(error.File(), path);
+        }
+    };
+    expectError("missing");
+    const std::string good = BmpFile(5, 3, 24, false, Code);
+    WriteFileBytes(path, good.substr(0, good.size() - 4));
+    expectError("cut short");
+    WriteFileBytes(path, "hello");
+    expectError("not a bitmap");
+}
+
+TEST_F(BitmapTest, CopiesOtherGdiBitmaps) {
+    test::MemoryDib dib(3, 2, RGB(255, 0, 0));
+    dib.Set(2, 0, RGB(0, 255, 0));
+    const win32::GdiObject<HBITMAP> handle = dib.Take();
+    const Bitmap copy = Bitmap::FromHandle(handle.Get());
+    EXPECT_EQ(copy.Width(), 3);
+    EXPECT_EQ(copy.Height(), 2);
+    EXPECT_EQ(copy.Pixel({0, 1}), kRed);
+    EXPECT_EQ(copy.Pixel({2, 0}), kGreen);
+    EXPECT_TRUE(Bitmap::FromHandle(nullptr).Empty());
+}
+
+TEST_F(BitmapTest, LoadsBitmapResourcesByName) {
+    const Bitmap bitmap = Bitmap::LoadFromResource("TESTBMP");
+    ASSERT_EQ(bitmap.Width(), 2);
+    ASSERT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(bitmap.Pixel({0, 0}), kRed);
+    EXPECT_EQ(bitmap.Pixel({1, 0}), kWhite);
+    EXPECT_EQ(bitmap.Pixel({0, 1}), kBlue);
+    EXPECT_EQ(bitmap.Pixel({1, 1}), kGreen);
+
+    try {
+        (void)Bitmap::LoadFromResource("NOSUCHBMP");
+        ADD_FAILURE() << "no such resource";
+    } catch (const PictureError& error) {
+        EXPECT_NE(std::string(error.what()).find("NOSUCHBMP"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace corvina::ui
