@@ -1,0 +1,68 @@
+#include "records/record_flow.h"
+
+#include <memory>
+#include <optional>
+
+#include "records/account_file.h"
+#include "records/record_paths.h"
+#include "records/record_texts.h"
+#include "sys/strings.h"
+
+namespace corvina {
+
+namespace {
+
+bool FolderPresent(GameRecordPort& port, const Big5& folder) {
+    return !TrimControlAndBlanks(folder).empty() && port.FolderExists(folder);
+}
+
+void SaveRecord(const GameRecordDialog& dialog, std::string_view remoteSaveFolder, std::string_view caption,
+                const SaveFileOptions& item, GameRecordPort& port) {
+    const Big5 extension = RecordExtension(item.SaveFileExt);
+    const std::optional<Big5> chosen = port.RunSaveDialog(item.SaveFilePath, SaveDialogFilter(caption, extension));
+    if (!chosen || chosen->empty()) return;
+    const Big5 recordFolder = RecordFolder(remoteSaveFolder, dialog.Account(), caption);
+    // A failure here makes the copy fail, which is what counts.
+    port.ForceFolder(AddTrailingBackslash(recordFolder));
+    // The account comes to exist only with its first record.
+    if (port.CopyFilesTo(*chosen, recordFolder)) {
+        port.AppendToFile(AccountFileName(remoteSaveFolder, dialog.Account()), AccountFileLine(dialog.Password()));
+    }
+}
+
+void LoadRecord(GameRecordDialog& dialog, RecordDialogView& view, std::string_view remoteSaveFolder,
+                std::string_view caption, const SaveFileOptions& item, GameRecordPort& port) {
+    if (!FolderPresent(port, item.SaveFilePath)) {
+        port.ShowWarning(SaveFolderMissingWarning());
+        return;
+    }
+    const Big5 recordFolder = RecordFolder(remoteSaveFolder, dialog.Account(), caption);
+    if (!port.FolderExists(recordFolder)) {
+        port.ShowWarning(NoRecordsWarning());
+        return;
+    }
+    dialog.EnterFileChoice(recordFolder, RecordFileMask(RecordExtension(item.SaveFileExt)));
+    if (!view.ShowModal() || !dialog.SelectedFile()) return;
+    port.CopyFilesTo(RecordFilePath(recordFolder, *dialog.SelectedFile()), item.SaveFilePath);
+}
+
+}  // namespace
+
+void RunGameRecordDialog(RecordMode mode, std::string_view remoteSaveFolder, std::string_view caption,
+                         GameRecordPort& port) {
+    if (!FolderPresent(port, Big5(remoteSaveFolder))) {
+        port.ShowWarning(RemoteFolderMissingWarning());
+        return;
+    }
+    GameRecordDialog dialog(mode, Big5(remoteSaveFolder), port);
+    const std::unique_ptr<RecordDialogView> view = port.CreateRecordDialog(dialog);
+    if (!view->ShowModal()) return;
+    const SaveFileOptions item = port.ReadItemSaveSettings(Big5(caption));
+    if (mode == RecordMode::Save) {
+        SaveRecord(dialog, remoteSaveFolder, caption, item, port);
+    } else {
+        LoadRecord(dialog, *view, remoteSaveFolder, caption, item, port);
+    }
+}
+
+}  // namespace corvina

@@ -1,0 +1,168 @@
+// `RunGameRecordDialog` over an in-memory share: what is copied, what is
+// written to PSWD.PD, and which warning stops each failing action.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "fake_record_port.h"
+#include "records/account_file.h"
+#include "records/record_flow.h"
+#include "records/record_texts.h"
+
+namespace corvina {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr std::string_view kRemote = R"(S:\rec\)";
+constexpr std::string_view kSaveFolder = R"(C:\Game\Save)";
+const Big5 kPswd = AccountFileName(kRemote, "joe");
+const Big5 kRecords = R"(S:\rec\joe\Game)";
+
+RecordDialogInput Credentials(Big5 account, Big5 password, Big5 confirmation = {}) {
+    return {std::move(account), std::move(password), std::move(confirmation), {}};
+}
+
+RecordDialogInput Chosen(Big5 file) { return {{}, {}, {}, std::move(file)}; }
+
+class RecordFlowTest : public ::testing::Test {
+protected:
+    RecordFlowTest() {
+        port.AddFolder(Big5(kRemote));
+        port.AddFolder(Big5(kSaveFolder));
+        port.item = {Big5(kSaveFolder), "sav"};
+        port.files[R"(C:\Game\Save\a.sav)"] = "progress";
+    }
+    void Save(std::string_view remote = kRemote) { RunGameRecordDialog(RecordMode::Save, remote, "Game", port); }
+    void Load(std::string_view remote = kRemote) { RunGameRecordDialog(RecordMode::Load, remote, "Game", port); }
+    void SaveAs(Big5 account, Big5 password) {
+        port.dialogAnswers.push_back(Credentials(std::move(account), password, password));
+        port.saveAnswer = R"(C:\Game\Save\a.sav)";
+        Save();
+    }
+
+    test::FakeRecordPort port;
+};
+
+TEST_F(RecordFlowTest, MissingRemoteFolderStopsBeforeTheDialog) {
+    for (const std::string_view remote : {std::string_view(""), std::string_view(R"(S:\gone\)")}) {
+        Save(remote);
+        Load(remote);
+    }
+    EXPECT_EQ(port.dialogsCreated, 0);
+    EXPECT_EQ(port.warnings, std::vector<Big5>(4, RemoteFolderMissingWarning()));
+}
+
+TEST_F(RecordFlowTest, CancelStopsSilently) {
+    port.dialogAnswers.push_back(std::nullopt);
+    Save();
+    port.dialogAnswers.push_back(Credentials("joe", "pw", "pw"));
+    Save();  // the save dialog is cancelled
+    EXPECT_EQ(port.saveDialogs.size(), 1u);
+    EXPECT_THAT(port.warnings, IsEmpty());
+    EXPECT_THAT(port.copies, IsEmpty());
+}
+
+TEST_F(RecordFlowTest, NewAccountIsCreatedWithItsFirstRecord) {
+    SaveAs("joe", "pw");
+    EXPECT_THAT(port.titles, ElementsAre(SaveDialogTitle()));
+    ASSERT_EQ(port.saveDialogs.size(), 1u);
+    EXPECT_EQ(port.saveDialogs[0].initialFolder, kSaveFolder);
+    EXPECT_EQ(FilterText(port.saveDialogs[0].filter), "Game files (*.sav)|*.sav");
+    EXPECT_THAT(port.forced, ElementsAre(kRecords + "\\"));
+    EXPECT_EQ(port.files[kRecords + R"(\a.sav)"], "progress");
+    EXPECT_EQ(port.files[kPswd], "pw\r\n");
+    EXPECT_THAT(port.warnings, IsEmpty());
+}
+
+TEST_F(RecordFlowTest, FailedCopyLeavesTheNameFree) {
+    port.failCopies = true;
+    SaveAs("joe", "pw");
+    EXPECT_TRUE(port.FolderExists(kRecords));
+    EXPECT_FALSE(port.FileExists(kPswd));
+    EXPECT_THAT(port.warnings, IsEmpty());
+}
+
+TEST_F(RecordFlowTest, OwnerSavesAgainReplacingTheFileAndAddingALine) {
+    SaveAs("joe", "pw");
+    port.files[R"(C:\Game\Save\a.sav)"] = "further";
+    SaveAs("JOE", "PW");
+    EXPECT_EQ(port.files[kRecords + R"(\a.sav)"], "further");
+    SaveAs("joe", "pw");
+    EXPECT_EQ(port.files[kPswd], "pw\r\npw\r\npw\r\n");
+}
+
+TEST_F(RecordFlowTest, WrongPasswordsAreWarnedAndNothingMoves) {
+    SaveAs("joe", "pw");
+    port.copies.clear();
+    port.dialogAnswers = {Credentials("joe", "xx", "xx"), std::nullopt};
+    Save();
+    port.dialogAnswers = {Credentials("joe", "xx"), std::nullopt};
+    Load();
+    EXPECT_THAT(port.warnings, ElementsAre(AccountTakenWarning(), NoSuchAccountWarning()));
+    EXPECT_THAT(port.copies, IsEmpty());
+    EXPECT_EQ(port.files[kPswd], "pw\r\n");
+}
+
+TEST_F(RecordFlowTest, ItemWithoutItsOwnFileSavesAnyFileAndCannotLoad) {
+    port.item = {};
+    port.dialogAnswers.push_back(Credentials("joe", "pw", "pw"));
+    Save();
+    ASSERT_EQ(port.saveDialogs.size(), 1u);
+    EXPECT_EQ(port.saveDialogs[0].initialFolder, "");
+    EXPECT_EQ(FilterText(port.saveDialogs[0].filter), "Game files (*.*)|*.*");
+
+    SaveAs("joe", "pw");
+    port.item = {};
+    port.dialogAnswers.push_back(Credentials("joe", "pw"));
+    Load();
+    EXPECT_THAT(port.warnings, ElementsAre(SaveFolderMissingWarning()));
+}
+
+TEST_F(RecordFlowTest, AccountWithRecordsOfOtherGamesOnly) {
+    SaveAs("joe", "pw");
+    port.dialogAnswers.push_back(Credentials("joe", "pw"));
+    RunGameRecordDialog(RecordMode::Load, kRemote, "Other", port);
+    EXPECT_THAT(port.warnings, ElementsAre(NoRecordsWarning()));
+}
+
+TEST_F(RecordFlowTest, LoadCopiesTheChosenRecordIntoTheSaveFolder) {
+    SaveAs("joe", "pw");
+    port.files.erase(R"(C:\Game\Save\a.sav)");
+    port.copies.clear();
+    port.dialogAnswers = {Credentials("joe", "pw"), Chosen("a.sav")};
+    Load();
+    EXPECT_THAT(port.titles, ElementsAre(SaveDialogTitle(), LoadDialogTitle(), FileChoiceDialogTitle()));
+    EXPECT_EQ(port.dialogsCreated, 2);  // one per action, shown twice when loading
+    ASSERT_EQ(port.copies.size(), 1u);
+    EXPECT_EQ(port.copies[0].source, kRecords + R"(\a.sav)");
+    EXPECT_EQ(port.copies[0].destination, kSaveFolder);
+    EXPECT_EQ(port.files[R"(C:\Game\Save\a.sav)"], "progress");
+    EXPECT_THAT(port.warnings, IsEmpty());
+}
+
+TEST_F(RecordFlowTest, LoadWithNothingChosenOrCancelledCopiesNothing) {
+    SaveAs("joe", "pw");
+    port.copies.clear();
+    port.dialogAnswers = {Credentials("joe", "pw"), Chosen("")};
+    Load();
+    port.dialogAnswers = {Credentials("joe", "pw"), std::nullopt};
+    Load();
+    EXPECT_THAT(port.copies, IsEmpty());
+}
+
+TEST_F(RecordFlowTest, PastedPathInTheAccountNeverReachesTheShare) {
+    port.files[R"(S:\rec\..\x\PSWD.PD)"] = "pw\r\n";
+    port.AddFolder(R"(S:\rec\..\x\Game)");
+    port.dialogAnswers = {Credentials("..\\x", "pw"), std::nullopt};
+    Load();
+    port.dialogAnswers = {Credentials("..\\x", "pw", "pw"), std::nullopt};
+    Save();
+    EXPECT_THAT(port.warnings, ElementsAre(InvalidAccountTextWarning(), InvalidAccountTextWarning()));
+    EXPECT_THAT(port.forced, IsEmpty());
+    EXPECT_THAT(port.copies, IsEmpty());
+}
+
+}  // namespace
+}  // namespace corvina
