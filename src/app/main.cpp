@@ -1,123 +1,90 @@
-// Start-up and shutdown, for now with one empty full-screen window; the
-// window framework takes over the windows and the loop.
+// Start-up and shutdown: one instance, the main window, the loop, and the
+// marker, desktop and taskbar given back however the run ends.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <exception>
-#include <stdexcept>
+#include <string_view>
+#include <vector>
 
 #include "app/instance.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "menu/main_window.h"
 #include "sys/text.h"
-#include "sys/win32/handles.h"
+#include "sys/win32/machine.h"
+#include "ui/application.h"
 
+namespace corvina {
 namespace {
 
-using corvina::win32::OwnedWindow;
-
-constexpr wchar_t kApplicationClass[] = L"Corvina2Application";
-constexpr wchar_t kMenuClass[] = L"TfSmenu";
-
-void ReportError(const char* what) noexcept {
-    try {
-        MessageBoxW(nullptr, corvina::WideFromBig5(what).c_str(), L"Corvina2", MB_OK | MB_ICONERROR);
-    } catch (...) {
-        MessageBoxW(nullptr, L"Unexpected error", L"Corvina2", MB_OK | MB_ICONERROR);
+Big5 ExecutablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return Big5FromWide(path);
+        }
+        path.resize(path.size() * 2);
     }
 }
 
-LRESULT HandleMenuMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        // The window dies with its owner object after the loop, not here.
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+std::vector<std::string> ArgumentsAfterProgram() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i) arguments.push_back(Big5FromWide(words[i]));
+    LocalFree(words);
+    return arguments;
 }
 
-// No exception may cross back into Windows.
-template <LRESULT (*Handle)(HWND, UINT, WPARAM, LPARAM)>
-LRESULT CALLBACK GuardedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    try {
-        return Handle(window, message, wParam, lParam);
-    } catch (const std::exception& e) {
-        ReportError(e.what());
-    } catch (...) {
-        ReportError("Unexpected error");
-    }
-    return 0;
+StartupOptions ReadStartupOptions() {
+    const std::vector<std::string> arguments = ArgumentsAfterProgram();
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    return {ProgramFolderOf(ExecutablePath()), HasFirstRunSwitch(views)};
 }
 
-void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = name;
-    if (RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register a window class");
-}
-
-OwnedWindow CreateOwnedWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title, DWORD style,
-                              const RECT& bounds, HWND owner) {
-    OwnedWindow window(CreateWindowExW(0, className, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
-                                       bounds.bottom - bounds.top, owner, nullptr, instance, nullptr));
-    if (!window) throw std::runtime_error("cannot create a window");
-    return window;
-}
-
-RECT PrimaryWorkArea() {
-    RECT area{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) {
-        area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    }
-    return area;
-}
-
-// Whatever ends the run after a successful claim, the marker goes.
+// Whatever ends the run after a successful claim, the marker goes first.
 struct InstanceRelease {
     InstanceRelease() = default;
     InstanceRelease(const InstanceRelease&) = delete;
     InstanceRelease& operator=(const InstanceRelease&) = delete;
-    ~InstanceRelease() { corvina::ReleaseInstance(); }
+    ~InstanceRelease() { ReleaseInstance(); }
 };
 
-void RunMessageLoop() {
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+int Run() {
+    ui::Application application(T(u8"Corvina2"));
+    SetInstanceWindow(application.Handle());
+    if (!ClaimInstance("Corvina2", true)) return 0;
+
+    // Declared before the forms go with `application`, so the main window's
+    // destruction still finds them.
+    WindowsMachine machine;
+    MenuSettings settings;
+    {
+        const InstanceRelease release;
+        try {
+            application.CreateForm<TfSmenu>(machine, settings, ReadStartupOptions());
+            application.Run();
+        } catch (const std::exception& error) {
+            application.HandleException(error);
+        }
     }
-}
-
-int Run(HINSTANCE instance) {
-    RegisterWindowClass(instance, kApplicationClass, DefWindowProcW);
-    RegisterWindowClass(instance, kMenuClass, GuardedProc<HandleMenuMessage>);
-
-    // Hidden owner of every form; its handle is what the marker stores.
-    const OwnedWindow application = CreateOwnedWindow(
-        instance, kApplicationClass, L"Corvina2", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, RECT{}, nullptr);
-    corvina::SetInstanceWindow(application.Get());
-    if (!corvina::ClaimInstance("Corvina2", true)) return 0;
-    const InstanceRelease release;
-
-    const OwnedWindow menu =
-        CreateOwnedWindow(instance, kMenuClass, L"Corvina", WS_POPUP, PrimaryWorkArea(), application.Get());
-    ShowWindow(menu.Get(), SW_SHOW);
-    SetForegroundWindow(menu.Get());
-    RunMessageLoop();
+    application.ProcessMessages();
+    ShowWindow(application.Handle(), SW_HIDE);
     return 0;
 }
 
 }  // namespace
+}  // namespace corvina
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
-        return Run(instance);
-    } catch (const std::exception& e) {
-        ReportError(e.what());
+        return corvina::Run();
     } catch (...) {
-        ReportError("Unexpected error");
+        // Nothing is left to report with: the application is gone.
+        return 1;
     }
-    return 1;
 }

@@ -1,5 +1,6 @@
-// The real Corvina2.exe, started twice. It claims the fixed name "Corvina2",
-// so no other copy may run in this Wine prefix meanwhile.
+// The real Corvina2.exe in a café folder of its own, started twice. It
+// claims the fixed name "Corvina2", so no other copy may run in this Wine
+// prefix meanwhile.
 
 #include <windows.h>
 
@@ -10,6 +11,9 @@
 
 #include "app/instance.h"
 #include "support/processes.h"
+#include "support/temp_folder.h"
+#include "sys/files.h"
+#include "sys/text.h"
 
 namespace corvina {
 namespace {
@@ -56,11 +60,19 @@ HWND WaitForMenuWindow(const test::ChildProcess& program) {
 
 class Corvina2Program : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_FALSE(MarkerExists()) << "another Corvina2 runs in this Wine prefix"; }
+    void SetUp() override {
+        ASSERT_FALSE(MarkerExists()) << "another Corvina2 runs in this Wine prefix";
+        ASSERT_TRUE(CopyFileW(test::WinePath(CORVINA2_EXE).c_str(), Program().c_str(), FALSE));
+        WriteFileBytes(cafe_.File("Menus.ini"), T(u8"[遊戲]\r\n甲=a.exe,,\r\n"));
+    }
+
+    std::wstring Program() const { return WideFromBig5(cafe_.File("Corvina2.exe")); }
+
+    test::TempFolder cafe_;
 };
 
 TEST_F(Corvina2Program, SecondStartEndsSilentlyAndTheFirstClosesOnWmClose) {
-    test::ChildProcess first(test::WinePath(CORVINA2_EXE), L"");
+    test::ChildProcess first(Program(), L"");
     HWND menu = WaitForMenuWindow(first);
     ASSERT_NE(menu, nullptr);
 
@@ -80,7 +92,7 @@ TEST_F(Corvina2Program, SecondStartEndsSilentlyAndTheFirstClosesOnWmClose) {
     ASSERT_FALSE(seen.first);
     EXPECT_EQ(seen.running, application);
 
-    test::ChildProcess second(test::WinePath(CORVINA2_EXE), L"");
+    test::ChildProcess second(Program(), L"");
     bool secondShowedAWindow = false;
     EXPECT_EQ(second.WaitForExit(kTimeoutMs, [&] { secondShowedAWindow |= HasVisibleWindow(second.Id()); }), 0u);
     EXPECT_FALSE(secondShowedAWindow);
@@ -92,7 +104,7 @@ TEST_F(Corvina2Program, SecondStartEndsSilentlyAndTheFirstClosesOnWmClose) {
 }
 
 TEST_F(Corvina2Program, AltF4ClosesTheMenu) {
-    test::ChildProcess program(test::WinePath(CORVINA2_EXE), L"");
+    test::ChildProcess program(Program(), L"");
     HWND menu = WaitForMenuWindow(program);
     ASSERT_NE(menu, nullptr);
 

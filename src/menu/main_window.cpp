@@ -1,0 +1,118 @@
+#include "menu/main_window.h"
+
+#include <stdexcept>
+
+#include "app/settings_files.h"
+#include "orders/order_log.h"
+#include "sys/files.h"
+#include "sys/profile_file.h"
+#include "sys/text.h"
+#include "ui/application.h"
+#include "ui/message_box.h"
+#include "ui/panel.h"
+#include "widgets/wait_window.h"
+
+namespace corvina {
+
+TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options)
+    : TfHintForm(L"TfSmenu", settings), machine_(machine), settings_(settings), options_(std::move(options)) {
+    SetCaption("Corvina");
+    BuildTopBar();
+}
+
+void TfSmenu::BuildTopBar() {
+    auto& top = Add<ui::Panel>();
+    top.SetAlign(ui::Align::Top);
+    top.SetHeight(51);
+    top.SetBevelOuter(ui::BevelCut::None);
+    top.SetColor(corvina::Color::System(9));  // caption text
+    auto& left = top.Add<ui::Panel>();
+    left.SetAlign(ui::Align::Left);
+    left.SetWidth(201);
+    left.SetBevelOuter(ui::BevelCut::None);
+    left.SetColor(corvina::Color::Rgb(111, 128, 144));
+    auto& client = top.Add<ui::Panel>();
+    client.SetAlign(ui::Align::Client);
+    client.SetBevelOuter(ui::BevelCut::None);
+    client.SetColor(corvina::Color::Rgb(255, 255, 255));
+}
+
+std::vector<CreationStep> TfSmenu::CreationSteps() {
+    return {
+        {"no entry yet", [this] { entryGranted_ = false; }},
+        {"first-run wizard", [this] { RunFirstRunWizard(); }},
+        {"loading window",
+         [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
+        {"automatic update", [this] { AutoUpdate(); }},
+        {"order log", [this] { DeleteOrderLog(); }},
+        {"menu settings", [this] { ReadMenuSettings(); }},
+        {"settings strip", [this] { stripShown_ = false; }},
+        {"taskbar", [this] { ApplyTaskbarSetting(); }},
+        {"menu", [this] { BuildMenu(); }},
+    };
+}
+
+void TfSmenu::DoCreate() {
+    TfHintForm::DoCreate();
+    const std::vector<CreationStep> steps = CreationSteps();
+    completedSteps_ = RunCreationSteps(steps, CloseWaitWindow, [](const std::exception& error) {
+        ui::Application::Instance().HandleException(error);
+    });
+}
+
+void TfSmenu::RunFirstRunWizard() {
+    if (!options_.firstRun) return;
+    // The first-run wizard runs here, modally, before the settings are read.
+}
+
+void TfSmenu::AutoUpdate() {
+    ReadLocalSettings(options_.programFolder, settings_);
+    // The update from the remote folder follows the local settings here.
+}
+
+void TfSmenu::DeleteOrderLog() {
+    const Big5 path = options_.programFolder + Big5{kOrderLogName};
+    // A stale log would show a former customer's orders as this one's.
+    if (FileExists(path) && !DeleteFileAt(path)) {
+        throw std::runtime_error(T(u8"無法刪除訂單記錄檔：") + path);
+    }
+}
+
+void TfSmenu::ReadMenuSettings() {
+    const std::vector<UnreadableColor> unreadable = corvina::ReadMenuSettings(options_.programFolder, settings_);
+    if (!unreadable.empty()) ui::ShowWarning(UnreadableColorMessage(unreadable));
+    // The café system check runs here, last of the settings.
+}
+
+void TfSmenu::ApplyTaskbarSetting() {
+    if (settings_.HideTaskBar) machine_.ShowTaskbar(false);
+}
+
+void TfSmenu::BuildMenu() {
+    items_.Clear();
+    const MenuData menu = ReadMenu(LoadProfile(options_.programFolder + Big5{kMenusIniName}));
+    if (menu.channels.empty()) {
+        ui::ShowError(NoMenuDataMessage());
+        ui::Application::Instance().Terminate();
+        return;
+    }
+    if (menu.itemsLeftOut > 0) ui::ShowWarning(ItemsLeftOutMessage(menu.itemsLeftOut));
+    for (const MenuChannel& channel : menu.channels) {
+        for (const MenuLine& line : channel.lines) items_.Append(line.item);
+    }
+}
+
+void TfSmenu::DoShow() { TfHintForm::DoShow(); }
+
+void TfSmenu::DoActivate() {
+    TfHintForm::DoActivate();
+    // The handshake with the café client runs here on every activation.
+}
+
+void TfSmenu::DoDestroy() {
+    if (desktopCapture_ != nullptr) machine_.SetWindowParent(desktopCapture_, nullptr);
+    machine_.ShowTaskbar(true);
+    TfHintForm::DoDestroy();
+}
+
+}  // namespace corvina

@@ -1,0 +1,31 @@
+#pragma once
+// The full-screen base form of the main menu and the ordering window: no
+// border, placed over the work area (or the whole screen) on every show,
+// keeping the program off the taskbar, and letting the pointer through
+// its bare surface.
+
+#include <string_view>
+
+#include "app/settings.h"
+#include "ui/form.h"
+
+namespace corvina {
+
+class TfHintForm : public ui::Form {
+public:
+    TfHintForm(std::wstring_view className, const MenuSettings& settings);
+
+protected:
+    const MenuSettings& Settings() const { return settings_; }
+
+    void DoShow() override;
+    void DoActivate() override;
+    LRESULT NonClientHitTest(int x, int y) override;
+
+private:
+    void PlaceOnScreen();
+
+    const MenuSettings& settings_;
+};
+
+}  // namespace corvina

@@ -1,0 +1,162 @@
+// The main window's start-up and shutdown, in this process: a café folder
+// in a temporary folder, and a recording machine instead of the real one.
+
+#include "menu/main_window.h"
+
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/message_box_answerer.h"
+#include "support/recording_machine.h"
+#include "support/temp_folder.h"
+#include "sys/files.h"
+#include "sys/text.h"
+#include "ui/ui_fixture.h"
+#include "widgets/wait_window.h"
+
+namespace corvina {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+const std::vector<std::string_view> kAllSteps{"no entry yet",   "first-run wizard", "loading window",
+                                              "automatic update", "order log",      "menu settings",
+                                              "settings strip", "taskbar",          "menu"};
+
+class MainWindowStart : public ui::test::UiTest {
+protected:
+    void WriteCafeFile(const char8_t* name, const char8_t* utf8) {
+        WriteFileBytes(cafe_.File(T(name)), T(utf8));
+    }
+
+    ui::FormPtr<TfSmenu> Start() {
+        return ui::MakeForm<TfSmenu>(machine_, settings_, StartupOptions{cafe_.Path(), false});
+    }
+
+    test::TempFolder cafe_;
+    test::RecordingMachine machine_;
+    MenuSettings settings_;
+    std::vector<ui::test::SeenBox> boxes_;
+};
+
+TEST_F(MainWindowStart, StepsRunInOrderAndTheTaskbarComesBackAtTheEnd) {
+    WriteCafeFile(u8"Params.ini", u8"[Options]\r\nHideTaskBar=1\r\n");
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n乙=b.exe,,\r\n[工具]\r\n丙=c.exe,,\r\n");
+    WriteCafeFile(u8"GoodsLog.Lst", u8"old order\r\n");
+    {
+        auto menu = Start();
+        EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
+        EXPECT_EQ(menu->Items().Count(), 3);
+        EXPECT_EQ(menu->Items().Find(2)->Caption, T(u8"丙"));
+        EXPECT_FALSE(FileExists(cafe_.File("GoodsLog.Lst")));
+        EXPECT_EQ(ShownWaitText(), nullptr);
+        EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(false)"));
+    }
+    EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(false)", "ShowTaskbar(true)"));
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(MainWindowStart, AMenuWithoutChannelsIsReportedAndEndsTheRun) {
+    WriteCafeFile(u8"Menus.ini", u8"; nothing yet\r\n");
+    {
+        const ui::test::BoxAnswerer answerer(boxes_, IDOK);
+        auto menu = Start();
+        EXPECT_TRUE(app_.Terminated());
+    }
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, L"未建資料，請先設定選單資料！");
+    // However the run ends, the taskbar is given back.
+    EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(true)"));
+}
+
+TEST_F(MainWindowStart, AFailingStepIsReportedTheRestSkippedAndTheLoadingWindowCloses) {
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
+    WriteCafeFile(u8"GoodsLog.Lst", u8"old order\r\n");
+    // Held open without delete sharing, the old order log cannot go.
+    const win32::ScopedHandle held(CreateFileW(WideFromBig5(cafe_.File("GoodsLog.Lst")).c_str(), GENERIC_READ,
+                                               FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    auto menu = Start();
+    EXPECT_THAT(menu->CompletedSteps(),
+                ElementsAre("no entry yet", "first-run wizard", "loading window", "automatic update"));
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_THAT(Utf8FromBig5(errors_[0]), HasSubstr("GoodsLog.Lst"));
+    EXPECT_EQ(ShownWaitText(), nullptr);
+    EXPECT_EQ(menu->Items().Count(), 0);
+    // The window still shows with what was built.
+    menu->Show();
+    EXPECT_TRUE(IsWindowVisible(menu->Handle()));
+}
+
+TEST_F(MainWindowStart, AnUnreadablePageColourIsToldOnceAndTheMenuStillBuilds) {
+    WriteCafeFile(u8"Params.ini", u8"[Options]\r\nBackGroudColor=clRedd\r\nBackGroudColor1=xyz\r\nCanQuit=0\r\n");
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
+    const ui::test::BoxAnswerer answerer(boxes_, IDOK);
+    auto menu = Start();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_THAT(boxes_[0].text, HasSubstr(L"BackGroudColor=clRedd"));
+    EXPECT_THAT(boxes_[0].text, HasSubstr(L"BackGroudColor1=xyz"));
+    EXPECT_EQ(settings_.PageBackgrounds.size(), 2u);
+    EXPECT_FALSE(settings_.CanQuit);
+    EXPECT_EQ(menu->Items().Count(), 1);
+}
+
+TEST_F(MainWindowStart, ShownOverTheWorkAreaOrTheWholeScreenAndOffTheTaskbar) {
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
+    auto menu = Start();
+    menu->Show();
+    Pump();
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    EXPECT_EQ(ui::test::ScreenBounds(menu->Handle()),
+              (Rect{area.left, area.top, area.right - area.left, area.bottom - area.top}));
+    EXPECT_FALSE(IsWindowVisible(app_.Handle()));
+    // The bare surface lets the pointer through to what lies beneath.
+    EXPECT_EQ(SendMessageW(menu->Handle(), WM_NCHITTEST, 0, 0), HTTRANSPARENT);
+
+    menu->Hide();
+    settings_.HideTaskBar = true;
+    menu->Show();
+    EXPECT_EQ(ui::test::ScreenBounds(menu->Handle()),
+              (Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+}
+
+using WaitWindow = ui::test::UiTest;
+
+TEST_F(WaitWindow, OneWindowAtATimeKeepsTheFirstTextAndOneCloseEndsIt) {
+    ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText);
+    ShowWaitWindow(T(u8"更新檔案異動中‧‧‧"), kWaitWindowGround, kWaitWindowText);
+    ASSERT_NE(ShownWaitText(), nullptr);
+    EXPECT_EQ(*ShownWaitText(), T(u8"載入中‧‧‧"));
+    CloseWaitWindow();
+    EXPECT_EQ(ShownWaitText(), nullptr);
+    CloseWaitWindow();
+
+    ShowWaitWindow("   ", kWaitWindowGround, kWaitWindowText);
+    ASSERT_NE(ShownWaitText(), nullptr);
+    EXPECT_EQ(*ShownWaitText(), "One moment please .......");
+    CloseWaitWindow();
+}
+
+TEST_F(WaitWindow, IsCentredOnTopAndAsWideAsItsPaddedText) {
+    ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText);
+    HWND window = FindWindowW(L"TWaitWindow", nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const Rect bounds = ui::test::ScreenBounds(window);
+    EXPECT_NEAR(bounds.left + bounds.width / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR(bounds.top + bounds.height / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    EXPECT_GT(bounds.width, bounds.height * 3);  // one line, wide text
+    CloseWaitWindow();
+    EXPECT_FALSE(IsWindow(window));
+}
+
+}  // namespace
+}  // namespace corvina
