@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "sys/folder_rules.h"
+#include "sys/shell_rules.h"
+#include "sys/text.h"
+
+namespace corvina {
+namespace {
+
+using Folders = std::vector<Big5>;
+
+TEST(FolderPrefixes, DrivePathsStartAtTheRootNetworkPathsAtTheShare) {
+    EXPECT_EQ(FolderPrefixes("C:\\Games\\Save"), (Folders{"C:\\", "C:\\Games\\", "C:\\Games\\Save\\"}));
+    EXPECT_EQ(FolderPrefixes("\\\\srv\\rec\\user\\"), (Folders{"\\\\srv\\rec\\", "\\\\srv\\rec\\user\\"}));
+    EXPECT_EQ(FolderPrefixes("\\\\srv"), Folders{});
+    EXPECT_EQ(FolderPrefixes(""), Folders{});
+}
+
+TEST(FolderPrefixes, ATrailByteOf0x5CIsNoBackslash) {
+    const Big5 name = T(u8"許功蓋");  // every trail byte is 0x5C
+    EXPECT_EQ(FolderPrefixes("D:\\" + name), (Folders{"D:\\", "D:\\" + name + "\\"}));
+}
+
+// Folders that exist; creation fails below a missing share.
+struct FakeDisk {
+    std::set<Big5> folders{"C:\\", "\\\\srv\\rec\\"};
+    Folders created;
+
+    bool Exists(const Big5& f) const { return folders.count(f) > 0; }
+    bool Create(const Big5& f) {
+        if (f.starts_with("\\\\") && !Exists("\\\\srv\\rec\\")) return false;
+        if (f.starts_with("\\\\nas\\")) return false;
+        created.push_back(f);
+        folders.insert(f);
+        return true;
+    }
+    bool Force(std::string_view path) {
+        return ForceFolderWith(
+            path, [this](const Big5& f) { return Exists(f); }, [this](const Big5& f) { return Create(f); });
+    }
+};
+
+TEST(ForceFolder, CreatesEachMissingFolderAndNothingWhenAllArePresent) {
+    FakeDisk disk;
+    EXPECT_TRUE(disk.Force("C:\\a\\b"));
+    EXPECT_EQ(disk.created, (Folders{"C:\\a\\", "C:\\a\\b\\"}));
+    disk.created.clear();
+    EXPECT_TRUE(disk.Force("C:\\a\\b\\"));
+    EXPECT_TRUE(disk.created.empty());
+    EXPECT_TRUE(disk.Force("\\\\srv\\rec\\u1"));
+    EXPECT_EQ(disk.created, (Folders{"\\\\srv\\rec\\u1\\"}));
+}
+
+TEST(ForceFolder, AMissingShareOrAnEmptyPathGivesFalse) {
+    FakeDisk disk;
+    EXPECT_FALSE(disk.Force("\\\\nas\\gone\\u1"));
+    EXPECT_FALSE(disk.Force(""));
+    EXPECT_FALSE(disk.Force("\\\\nas"));
+}
+
+TEST(ProgramBaseName, CutBeforeTheLastDotOfTheFileName) {
+    EXPECT_EQ(BaseNameOf("C:\\Cafe\\Corvina2.exe"), "Corvina2");
+    EXPECT_EQ(BaseNameOf("C:\\v1.2\\Menu"), "Menu");
+    EXPECT_EQ(BaseNameOf("a.b.exe"), "a.b");
+    EXPECT_EQ(FileExtension("C:\\x\\Read Me.TXT"), ".TXT");
+    EXPECT_EQ(FileExtension("C:\\v1.2\\Menu"), "");
+}
+
+TEST(AutoStart, ListsRunRunServicesOrBoth) {
+    const Big5 run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    EXPECT_EQ(AutoStartKeys(0), (Folders{run}));
+    EXPECT_EQ(AutoStartKeys(1), (Folders{run + "Services"}));
+    EXPECT_EQ(AutoStartKeys(2), (Folders{run, run + "Services"}));
+    EXPECT_EQ(AutoStartKeys(3), Folders{});
+    EXPECT_EQ(AutoStartCommandLine("C:\\Cafe\\", "Corvina2"), "C:\\Cafe\\Corvina2.exe");
+}
+
+TEST(AutoStart, SmallLettersLeaveDoubleByteCharactersWhole) {
+    EXPECT_EQ(AutoStartData("C:\\CAFE\\Corvina2.EXE"), "c:\\cafe\\corvina2.exe");
+    const Big5 folder = T(u8"名丁");  // trail bytes 'W' and 'B'
+    ASSERT_EQ(folder[1], 'W');
+    EXPECT_EQ(AutoStartData("D:\\" + folder + "\\A.EXE"), "d:\\" + folder + "\\a.exe");
+}
+
+TEST(ShellRules, CopyFlagsQuotedProgramsAndSuccessCodes) {
+    EXPECT_EQ(ShellCopyFlags(true), 0x210u);
+    EXPECT_EQ(ShellCopyFlags(false), 0x90u);
+    EXPECT_EQ(QuotedProgramPath("\"C:\\Program Files\\Ed\\ed.exe\" \"%1\""), "C:\\Program Files\\Ed\\ed.exe");
+    EXPECT_EQ(QuotedProgramPath("notepad.exe %1"), "notepad.exe %1");
+    EXPECT_EQ(QuotedProgramPath("\"half"), "\"half");
+    EXPECT_FALSE(ShellRunSucceeded(32));
+    EXPECT_TRUE(ShellRunSucceeded(33));
+}
+
+}  // namespace
+}  // namespace corvina
