@@ -19,6 +19,7 @@ void Control::SetBounds(const Rect& bounds) {
     bounds_ = bounds;
     BoundsChanged(old);
     if (align_ != ui::Align::None) RequestRealign();
+    if (parent_) parent_->ChildrenChanged();
 }
 
 void Control::BoundsChanged(const Rect&) {}
@@ -34,6 +35,7 @@ void Control::SetVisible(bool visible) {
     visible_ = visible;
     VisibleChanged();
     if (align_ != ui::Align::None) RequestRealign();
+    if (parent_) parent_->ChildrenChanged();
 }
 
 bool Control::Showing() const {

@@ -56,9 +56,13 @@ void Panel::SetBorderWidth(int width) {
 }
 
 void Panel::Paint(Canvas& canvas) {
-    EdgeRect rect{0, 0, ClientWidth(), ClientHeight()};
     canvas.SetBrushColor(Color());
-    canvas.FillRect(rect);
+    canvas.FillRect({0, 0, ClientWidth(), ClientHeight()});
+    PaintFrame(canvas);
+}
+
+void Panel::PaintFrame(Canvas& canvas) {
+    EdgeRect rect{0, 0, ClientWidth(), ClientHeight()};
     Bevel(canvas, rect, bevelOuter_, bevelWidth_);
     Frame3D(canvas, rect, Color(), Color(), borderWidth_);
     Bevel(canvas, rect, bevelInner_, bevelWidth_);

@@ -28,6 +28,8 @@ public:
 
 protected:
     void Paint(Canvas& canvas) override;
+    // Bevels, border and caption over whatever ground the panel has.
+    void PaintFrame(Canvas& canvas);
 
 private:
     TextAlign alignment_ = TextAlign::Center;

@@ -277,6 +277,7 @@ void WinControl::Adopt(std::unique_ptr<Control> child) {
     children_.push_back(std::move(child));
     if (children_.back()->Align() != ui::Align::None) Realign();
     if (!children_.back()->Windowed()) children_.back()->Invalidate();
+    ChildrenChanged();
 }
 
 void WinControl::Remove(Control& child) {
@@ -288,6 +289,7 @@ void WinControl::Remove(Control& child) {
     children_.erase(found);
     removed.reset();
     if (aligned) Realign();
+    ChildrenChanged();
 }
 
 std::vector<std::unique_ptr<Control>>::iterator WinControl::Find(const Control& child) {

@@ -102,6 +102,8 @@ protected:
     virtual void KeyDown(WORD& key, ShiftState shift);
     virtual void KeyUp(WORD& key, ShiftState shift);
     virtual void KeyPress(wchar_t& key);
+    // A child was added, removed, moved, resized, shown or hidden.
+    virtual void ChildrenChanged() {}
     // Notifications of a system child, reflected to it by its parent.
     virtual void Command(WORD code);
     virtual LRESULT ControlColor(HDC dc);

@@ -1,0 +1,46 @@
+#include "cafe-sim/scenario.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace corvina::cafesim {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string Text(const ProfileText& profile, std::string_view key, std::string_view fallback) {
+    return profile.ReadString(kScenarioSection, key, fallback);
+}
+
+}  // namespace
+
+ProfileText ScenarioProfile(std::string contents) {
+    if (contents.starts_with(kByteOrderMark)) contents.erase(0, kByteOrderMark.size());
+    return ProfileText(std::move(contents));
+}
+
+Scenario ReadScenario(const ProfileText& profile) {
+    Scenario scenario;
+    scenario.announceAnswer = profile.ReadInteger(kScenarioSection, "AnnounceAnswer", scenario.announceAnswer);
+    scenario.autoAnswer = profile.ReadBool(kScenarioSection, "AutoAnswer", scenario.autoAnswer);
+    for (const Big5& key : profile.KeyNames(kGoodsSection)) {
+        if (const std::optional<Big5> item = profile.Find(kGoodsSection, key)) scenario.goods.push_back(*item);
+    }
+    scenario.sessionData = Text(profile, "SessionData", {});
+    scenario.serverTime = Text(profile, "ServerTime", {});
+    scenario.consumption = Text(profile, "Consumption", {});
+    scenario.entryAnswer = Text(profile, "EntryAnswer", scenario.entryAnswer);
+    scenario.registerKey = profile.ReadBool(kScenarioSection, "RegisterKey", scenario.registerKey);
+    scenario.log = Text(profile, "Log", {});
+    const std::int32_t timeout =
+        profile.ReadInteger(kScenarioSection, "SendTimeout", static_cast<std::int32_t>(scenario.sendTimeoutMs));
+    scenario.sendTimeoutMs = static_cast<unsigned>(std::max(timeout, 1));
+    scenario.left = profile.ReadInteger(kScenarioSection, "Left", scenario.left);
+    scenario.top = profile.ReadInteger(kScenarioSection, "Top", scenario.top);
+    scenario.stayOnTop = profile.ReadBool(kScenarioSection, "StayOnTop", scenario.stayOnTop);
+    return scenario;
+}
+
+}  // namespace corvina::cafesim

@@ -1,0 +1,48 @@
+#pragma once
+// What the simulated café client answers, read from a scenario file in INI
+// form. The file, like the log and the command file, is UTF-8: people write
+// it on Linux. Texts become Big5 only on the wire.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sys/profile.h"
+
+namespace corvina::cafesim {
+
+inline constexpr std::string_view kScenarioSection = "Scenario";
+// Keys in file order; each value is the data of one 115 command.
+inline constexpr std::string_view kGoodsSection = "Goods";
+
+struct Scenario {
+    // The result of the menu's 5024: 0 (no link), 1, or 5025 (open orders).
+    std::int32_t announceAnswer = 1;
+    // Off: received commands are only logged, never answered.
+    bool autoAnswer = true;
+    std::vector<std::string> goods;
+    // Sent after the goods list when not empty; fields may say "now",
+    // "now+N" or "now-N" (minutes), which become day numbers when sent.
+    std::string sessionData;
+    std::string serverTime;
+    // The 120 answer to 211 and the 121 answer to 214; empty: no answer.
+    std::string consumption;
+    std::string entryAnswer = "1";
+    // Create the café system's registry key at start.
+    bool registerKey = false;
+    // Empty: the log path comes from the command line or the scenario path.
+    std::string log;
+    // A menu that has not answered by then counts as hung. Longer than the
+    // menu's 5 s consumption list, which holds its answer to 120.
+    unsigned sendTimeoutMs = 10000;
+    // Where the window goes; negative: where the system puts it.
+    int left = -1;
+    int top = -1;
+    bool stayOnTop = false;
+};
+
+// A leading UTF-8 byte order mark is ignored.
+Scenario ReadScenario(const ProfileText& profile);
+ProfileText ScenarioProfile(std::string contents);
+
+}  // namespace corvina::cafesim
