@@ -34,14 +34,14 @@ Styles StylesOf(BorderStyle border) {
     return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, 0};
 }
 
-WinControl::WindowSpec FormSpec(std::wstring_view className, BorderStyle border) {
-    WinControl::WindowSpec spec;
-    spec.className = std::wstring(className);
+WinControl::WindowParams FormParams(std::wstring_view className, BorderStyle border) {
+    WinControl::WindowParams params;
+    params.className = std::wstring(className);
     const Styles styles = StylesOf(border);
-    spec.style = styles.style | kFormStyle;
-    spec.exStyle = styles.exStyle | kFormExStyle;
-    spec.bounds = {0, 0, 320, 240};
-    return spec;
+    params.style = styles.style | kFormStyle;
+    params.exStyle = styles.exStyle | kFormExStyle;
+    params.bounds = {0, 0, 320, 240};
+    return params;
 }
 
 int LowWord(LPARAM value) { return static_cast<short>(static_cast<unsigned long long>(value) & 0xFFFFu); }
@@ -92,7 +92,7 @@ void FormDeleter::operator()(Form* form) const noexcept {
 }
 
 Form::Form(std::wstring_view className, ui::BorderStyle border)
-    : WinControl(nullptr, FormSpec(className, border), Application::Instance().Handle()), borderStyle_(border) {
+    : WinControl(nullptr, FormParams(className, border), Application::Instance().Handle()), borderStyle_(border) {
     StoreVisible(false);
 }
 

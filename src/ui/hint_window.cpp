@@ -10,17 +10,17 @@ constexpr corvina::Color kInfoGround = corvina::Color::System(COLOR_INFOBK);
 constexpr corvina::Color kInfoText = corvina::Color::System(COLOR_INFOTEXT);
 constexpr int kMargin = 2;
 
-WinControl::WindowSpec HintSpec() {
-    WinControl::WindowSpec spec;
-    spec.className = L"CorvinaHint";
-    spec.style = WS_POPUP | WS_BORDER;
-    spec.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    return spec;
+WinControl::WindowParams HintParams() {
+    WinControl::WindowParams params;
+    params.className = L"CorvinaHint";
+    params.style = WS_POPUP | WS_BORDER;
+    params.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    return params;
 }
 
 }  // namespace
 
-HintWindow::HintWindow(HWND owner) : WinControl(nullptr, HintSpec(), owner) {
+HintWindow::HintWindow(HWND owner) : WinControl(nullptr, HintParams(), owner) {
     StoreVisible(false);
     SetColor(kInfoGround);
     ui::Font font;

@@ -7,23 +7,23 @@ namespace corvina::ui {
 
 namespace {
 
-WinControl::WindowSpec SystemSpec(const wchar_t* className, DWORD style, DWORD exStyle, const Rect& bounds,
+WinControl::WindowParams SystemParams(const wchar_t* className, DWORD style, DWORD exStyle, const Rect& bounds,
                                   const Big5& text) {
-    WinControl::WindowSpec spec;
-    spec.className = className;
-    spec.systemClass = true;
-    spec.style = style;
-    spec.exStyle = exStyle;
-    spec.bounds = bounds;
-    spec.text = text;
-    return spec;
+    WinControl::WindowParams params;
+    params.className = className;
+    params.systemClass = true;
+    params.style = style;
+    params.exStyle = exStyle;
+    params.bounds = bounds;
+    params.text = text;
+    return params;
 }
 
 }  // namespace
 
 NativeControl::NativeControl(WinControl& parent, const wchar_t* className, DWORD style, DWORD exStyle,
                              const Rect& bounds, const Big5& text)
-    : WinControl(&parent, SystemSpec(className, style, exStyle, bounds, text)) {
+    : WinControl(&parent, SystemParams(className, style, exStyle, bounds, text)) {
     ApplyFont();
 }
 

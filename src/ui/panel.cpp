@@ -7,12 +7,12 @@ namespace corvina::ui {
 
 namespace {
 
-WinControl::WindowSpec PanelSpec(const Big5& caption) {
-    WinControl::WindowSpec spec;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.text = caption;
-    spec.bounds = {0, 0, 185, 41};
-    return spec;
+WinControl::WindowParams PanelParams(const Big5& caption) {
+    WinControl::WindowParams params;
+    params.exStyle = WS_EX_CONTROLPARENT;
+    params.text = caption;
+    params.bounds = {0, 0, 185, 41};
+    return params;
 }
 
 void Bevel(Canvas& canvas, EdgeRect& rect, BevelCut cut, int width) {
@@ -23,7 +23,7 @@ void Bevel(Canvas& canvas, EdgeRect& rect, BevelCut cut, int width) {
 
 }  // namespace
 
-Panel::Panel(WinControl& parent, const Big5& caption) : WinControl(&parent, PanelSpec(caption)) {}
+Panel::Panel(WinControl& parent, const Big5& caption) : WinControl(&parent, PanelParams(caption)) {}
 
 void Panel::SetAlignment(TextAlign alignment) {
     if (alignment == alignment_) return;

@@ -10,12 +10,12 @@ namespace corvina::ui {
 
 namespace {
 
-WinControl::WindowSpec GroupSpec(const Big5& caption) {
-    WinControl::WindowSpec spec;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.text = caption;
-    spec.bounds = {0, 0, 185, 105};
-    return spec;
+WinControl::WindowParams GroupParams(const Big5& caption) {
+    WinControl::WindowParams params;
+    params.exStyle = WS_EX_CONTROLPARENT;
+    params.text = caption;
+    params.bounds = {0, 0, 185, 105};
+    return params;
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ private:
     int index_;
 };
 
-RadioGroup::RadioGroup(WinControl& parent, const Big5& caption) : WinControl(&parent, GroupSpec(caption)) {}
+RadioGroup::RadioGroup(WinControl& parent, const Big5& caption) : WinControl(&parent, GroupParams(caption)) {}
 
 void RadioGroup::SetItems(const std::vector<Big5>& items) {
     if (items == items_) return;

@@ -64,30 +64,30 @@ const wchar_t* CursorResource(Cursor cursor) {
 HWND ParentWindow(WinControl* parent, HWND owner) { return parent ? parent->Handle() : owner; }
 
 // Tab stops inside containers take part in the form's tab order.
-WinControl::WindowSpec ContainerSpec() {
-    WinControl::WindowSpec spec;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    return spec;
+WinControl::WindowParams ContainerParams() {
+    WinControl::WindowParams params;
+    params.exStyle = WS_EX_CONTROLPARENT;
+    return params;
 }
 
 }  // namespace
 
-WinControl::WinControl(WinControl& parent) : WinControl(&parent, ContainerSpec()) {}
+WinControl::WinControl(WinControl& parent) : WinControl(&parent, ContainerParams()) {}
 
-WinControl::WinControl(WinControl* parent, const WindowSpec& spec, HWND owner)
-    : Control(parent), mouse_(*this, !spec.systemClass) {
-    StoreBounds(spec.bounds);
-    const std::wstring className = spec.className.empty() ? kControlClass : spec.className;
-    if (!spec.systemClass) RegisterWindowClassOnce(className, &WindowProc);
-    const DWORD style = parent ? spec.style | kChildStyle | WS_VISIBLE : spec.style;
+WinControl::WinControl(WinControl* parent, const WindowParams& params, HWND owner)
+    : Control(parent), mouse_(*this, !params.systemClass) {
+    StoreBounds(params.bounds);
+    const std::wstring className = params.className.empty() ? kControlClass : params.className;
+    if (!params.systemClass) RegisterWindowClassOnce(className, &WindowProc);
+    const DWORD style = parent ? params.style | kChildStyle | WS_VISIBLE : params.style;
     const HWND window =
-        CreateWindowExW(spec.exStyle, className.c_str(), WideFromBig5(spec.text).c_str(), style, spec.bounds.left,
-                        spec.bounds.top, spec.bounds.width, spec.bounds.height, ParentWindow(parent, owner), nullptr,
-                        GetModuleHandleW(nullptr), spec.systemClass ? nullptr : this);
+        CreateWindowExW(params.exStyle, className.c_str(), WideFromBig5(params.text).c_str(), style, params.bounds.left,
+                        params.bounds.top, params.bounds.width, params.bounds.height, ParentWindow(parent, owner), nullptr,
+                        GetModuleHandleW(nullptr), params.systemClass ? nullptr : this);
     if (!window) throw std::runtime_error("cannot create a window");
     window_.Reset(window);
     handle_ = window;
-    if (spec.systemClass) {
+    if (params.systemClass) {
         SetPropW(window, kControlProperty, this);
         systemProc_ =
             reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));

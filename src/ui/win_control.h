@@ -21,7 +21,7 @@ class WinControl : public Control {
 public:
     // How the window is made: one of our classes (painted through Paint) or
     // a system class such as EDIT, subclassed for its events.
-    struct WindowSpec {
+    struct WindowParams {
         std::wstring className;  // empty: the plain container class
         bool systemClass = false;
         DWORD style = 0;  // children always get WS_CHILD, WS_CLIPSIBLINGS and WS_CLIPCHILDREN
@@ -33,7 +33,7 @@ public:
     // A plain container on `parent`.
     explicit WinControl(WinControl& parent);
     // `parent` null makes a top-level window owned by `owner`.
-    WinControl(WinControl* parent, const WindowSpec& spec, HWND owner = nullptr);
+    WinControl(WinControl* parent, const WindowParams& params, HWND owner = nullptr);
     ~WinControl() override;
 
     bool Windowed() const override { return true; }

@@ -14,8 +14,8 @@ namespace {
 
 constexpr Color kWhite{0xFFFFFF};
 
-ui::WinControl::WindowSpec GridSpec() {
-    ui::WinControl::WindowSpec window;
+ui::WinControl::WindowParams GridParams() {
+    ui::WinControl::WindowParams window;
     window.style = WS_TABSTOP;
     window.exStyle = WS_EX_CLIENTEDGE;
     window.bounds = {0, 0, 320, 120};
@@ -56,7 +56,7 @@ std::optional<GridKey> GridKeyOf(WORD key) {
 
 }  // namespace
 
-TEvgrid::TEvgrid(ui::WinControl& parent, const BitmapLoader& loader) : WinControl(&parent, GridSpec()) {
+TEvgrid::TEvgrid(ui::WinControl& parent, const BitmapLoader& loader) : WinControl(&parent, GridParams()) {
     const BitmapLoader& load = loader ? loader : BitmapLoader(ProgramBitmap);
     flag_ = load("FLAG");
     flag_.SetTransparent(true);

@@ -9,11 +9,11 @@ namespace corvina {
 
 namespace {
 
-ui::WinControl::WindowSpec ScrollBoxSpec() {
-    ui::WinControl::WindowSpec spec;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.bounds = {0, 0, 185, 41};
-    return spec;
+ui::WinControl::WindowParams ScrollBoxParams() {
+    ui::WinControl::WindowParams params;
+    params.exStyle = WS_EX_CONTROLPARENT;
+    params.bounds = {0, 0, 185, 41};
+    return params;
 }
 
 constexpr int kLineStep = 8;
@@ -28,7 +28,7 @@ SCROLLINFO ScrollInfo(UINT mask) {
 }  // namespace
 
 TEVScrollBox::TEVScrollBox(ui::WinControl& parent)
-    : WinControl(&parent, ScrollBoxSpec()), wallpaper_([this](TPanelWallpaper&) { Invalidate(); }) {}
+    : WinControl(&parent, ScrollBoxParams()), wallpaper_([this](TPanelWallpaper&) { Invalidate(); }) {}
 
 void TEVScrollBox::SetWallpaper(const TPanelWallpaper& wallpaper) {
     if (&wallpaper != &wallpaper_) wallpaper_.Assign(wallpaper);
