@@ -125,30 +125,30 @@ bool FitsStyle(char letter, EVshowStyle style) {
     return false;
 }
 
-std::string SpecText(const Conversion& conversion) {
+std::string ConversionText(const Conversion& conversion) {
     // Appended piece by piece: "literal" + string trips GCC 12's -Wrestrict.
-    std::string params(1, '%');
-    params += conversion.flags;
-    if (conversion.width >= 0) params += std::to_string(conversion.width);
+    std::string conversionText(1, '%');
+    conversionText += conversion.flags;
+    if (conversion.width >= 0) conversionText += std::to_string(conversion.width);
     if (conversion.precision >= 0) {
-        params += '.';
-        params += std::to_string(conversion.precision);
+        conversionText += '.';
+        conversionText += std::to_string(conversion.precision);
     }
-    params += conversion.letter;
-    return params;
+    conversionText += conversion.letter;
+    return conversionText;
 }
 
-// The params is rebuilt from a checked conversion and handed its one fitting
+// The format text is rebuilt from a checked conversion and handed its one fitting
 // argument, so a runtime format string is safe here.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 template <typename Value>
 std::string PrintOne(const Conversion& conversion, Value value) {
-    const std::string params = SpecText(conversion);
-    const int size = std::snprintf(nullptr, 0, params.c_str(), value);
+    const std::string conversionText = ConversionText(conversion);
+    const int size = std::snprintf(nullptr, 0, conversionText.c_str(), value);
     if (size < 0) return {};
     std::string out(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(out.data(), out.size(), params.c_str(), value);
+    std::snprintf(out.data(), out.size(), conversionText.c_str(), value);
     out.resize(static_cast<std::size_t>(size));
     return out;
 }
@@ -207,15 +207,15 @@ FilteredKey FilterKey(EvStyle keyinCase, wchar_t key, std::wstring_view text, st
 void EditFormat::SetFormatText(std::string_view format) { EV_Format = Big5(TrimControlAndBlanks(format)); }
 
 std::optional<Big5> FormatEditText(const EditFormat& format, std::string_view text) {
-    const std::string_view params = format.EV_Format;
-    const std::optional<Conversion> conversion = FindOnlyConversion(params);
+    const std::string_view pattern = format.EV_Format;
+    const std::optional<Conversion> conversion = FindOnlyConversion(pattern);
     if (!conversion || !FitsStyle(conversion->letter, format.EV_Format_style)) return std::nullopt;
     const std::optional<Big5> argument = PrintArgument(*conversion, format.EV_Format_style, text);
     if (!argument) return std::nullopt;
     Big5 result;
-    AppendLiteral(result, params.substr(0, conversion->begin));
+    AppendLiteral(result, pattern.substr(0, conversion->begin));
     result += *argument;
-    AppendLiteral(result, params.substr(conversion->end));
+    AppendLiteral(result, pattern.substr(conversion->end));
     return result;
 }
 
