@@ -9,7 +9,10 @@
 #include "sys/text.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
+#include "ui/label.h"
 #include "ui/panel.h"
+#include "widgets/ev_btn.h"
+#include "widgets/ev_panel.h"
 #include "widgets/wait_window.h"
 
 namespace corvina {
@@ -20,21 +23,54 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     BuildTopBar();
 }
 
+namespace {
+
+constexpr Color kLogoPanelGround = Color::Rgb(111, 128, 144);
+
+// A lit picture over the logo panel's wallpaper that shows only under the pointer.
+TEvBtn& AddHoverButton(ui::WinControl& parent, const Rect& bounds, const char* picture) {
+    auto& button = parent.Add<TEvBtn>();
+    button.SetBounds(bounds);
+    button.SetCursor(ui::Cursor::Hand);
+    button.SetTransparent(true);
+    button.SetStyle(TbuttonStyle::byNone);
+    button.SetGlyphfocus(ui::Bitmap::LoadFromResource(picture));
+    button.SetSpacing(12);
+    button.SetPress_Move(false);
+    button.SetTrans_Icon(false);
+    return button;
+}
+
+}  // namespace
+
 void TfSmenu::BuildTopBar() {
     auto& top = Add<ui::Panel>();
     top.SetAlign(ui::Align::Top);
     top.SetHeight(51);
     top.SetBevelOuter(ui::BevelCut::None);
     top.SetColor(corvina::Color::System(9));  // caption text
-    auto& left = top.Add<ui::Panel>();
+
+    auto& left = top.Add<TEvPanel>();
     left.SetAlign(ui::Align::Left);
     left.SetWidth(201);
     left.SetBevelOuter(ui::BevelCut::None);
-    left.SetColor(corvina::Color::Rgb(111, 128, 144));
+    left.SetColor(kLogoPanelGround);
+    left.SetLocked(true);
+    left.Wallpaper().Picture().LoadFromResourceData("LOGOPANEL");
+    left.Wallpaper().SetStyle(TPanelWallpaperStyle::wpLeftTop);
+    AddHoverButton(left, {1, 0, 40, 37}, "GLOBE_LIT");
+    AddHoverButton(left, {145, 8, 40, 37}, "FOOD_LIT");
+
     auto& client = top.Add<ui::Panel>();
     client.SetAlign(ui::Align::Client);
     client.SetBevelOuter(ui::BevelCut::None);
     client.SetColor(corvina::Color::Rgb(255, 255, 255));
+    auto& notice = client.Add<ui::Label>(T(u8"※ 注意：所展示遊戲圖片版權慎重申明皆為其原創公司所有。"));
+    notice.SetAlign(ui::Align::Bottom);
+    notice.SetHeight(11);
+    notice.SetAlignment(ui::TextAlign::Right);
+    notice.SetColor(kLogoPanelGround);
+    notice.SetFont(ui::Font(T(u8"新細明體"), 11, ui::FontStyle::None, corvina::Color::Rgb(128, 0, 0)));
 }
 
 std::vector<CreationStep> TfSmenu::CreationSteps() {

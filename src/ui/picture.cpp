@@ -90,6 +90,17 @@ void Picture::LoadFromFile(const Big5& path, int wantedWidth, int wantedHeight) 
     LoadFromBytes(*bytes, path, wantedWidth, wantedHeight);
 }
 
+void Picture::LoadFromResourceData(const Big5& name, HMODULE module) {
+    if (module == nullptr) module = GetModuleHandleW(nullptr);
+    const std::wstring wideName = WideFromBig5(name);
+    // Resource memory belongs to the module: nothing to free.
+    HRSRC found = FindResourceW(module, wideName.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (data == nullptr) throw PictureError(name, T(u8"找不到內建圖片"));
+    LoadFromBytes({static_cast<const char*>(data), SizeofResource(module, found)}, name);
+}
+
 void Picture::LoadFromBytes(std::string_view bytes, const Big5& name, int wantedWidth, int wantedHeight) {
     const Big5 damaged = T(u8"檔案已損壞");
     switch (DetectPictureFormat(bytes)) {

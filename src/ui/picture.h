@@ -35,6 +35,8 @@ public:
     void LoadFromFile(const Big5& path, int wantedWidth = 0, int wantedHeight = 0);
     // The same for bytes already read; `name` is for the error message.
     void LoadFromBytes(std::string_view bytes, const Big5& name, int wantedWidth = 0, int wantedHeight = 0);
+    // A picture built into the program as a data resource (a JPEG, say).
+    void LoadFromResourceData(const Big5& name, HMODULE module = nullptr);
 
     void SetBitmap(ui::Bitmap bitmap);
     // An icon from elsewhere (a program's file, say), at its own size.

@@ -133,7 +133,8 @@ TEST_F(EvGridTest, StripesFixedCellsAndTheHighlightedRowWithItsFlag) {
 }
 
 TEST_F(EvGridTest, WithoutFixedRowsRowZeroIsEvenAndGridsWithoutPicturesStillPaint) {
-    auto& grid = form_->Add<TEvgrid>();  // the test program has no "FLAG" or "DEFCHK"
+    // A loader that finds no "FLAG" and no "DEFCHK".
+    auto& grid = form_->Add<TEvgrid>([](const Big5&) { return ui::Bitmap(); });
     grid.SetBounds({0, 0, 300, 200});
     grid.SetFixedRows(0);
     grid.SetFocusHighLight(true);
