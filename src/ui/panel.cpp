@@ -7,14 +7,6 @@ namespace corvina::ui {
 
 namespace {
 
-WinControl::WindowParams PanelParams(const Big5& caption) {
-    WinControl::WindowParams params;
-    params.exStyle = WS_EX_CONTROLPARENT;
-    params.text = caption;
-    params.bounds = {0, 0, 185, 41};
-    return params;
-}
-
 void Bevel(Canvas& canvas, EdgeRect& rect, BevelCut cut, int width) {
     if (cut == BevelCut::None) return;
     const bool raised = cut == BevelCut::Raised;
@@ -23,7 +15,8 @@ void Bevel(Canvas& canvas, EdgeRect& rect, BevelCut cut, int width) {
 
 }  // namespace
 
-Panel::Panel(WinControl& parent, const Big5& caption) : WinControl(&parent, PanelParams(caption)) {}
+Panel::Panel(WinControl& parent, const Big5& caption)
+    : WinControl(&parent, ContainerParams(caption, {0, 0, 185, 41})) {}
 
 void Panel::SetAlignment(TextAlign alignment) {
     if (alignment == alignment_) return;

@@ -8,17 +8,7 @@
 
 namespace corvina::ui {
 
-namespace {
-
-WinControl::WindowParams GroupParams(const Big5& caption) {
-    WinControl::WindowParams params;
-    params.exStyle = WS_EX_CONTROLPARENT;
-    params.text = caption;
-    params.bounds = {0, 0, 185, 105};
-    return params;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class RadioGroup::Item : public NativeControl {
 public:
@@ -37,7 +27,8 @@ private:
     int index_;
 };
 
-RadioGroup::RadioGroup(WinControl& parent, const Big5& caption) : WinControl(&parent, GroupParams(caption)) {}
+RadioGroup::RadioGroup(WinControl& parent, const Big5& caption)
+    : WinControl(&parent, ContainerParams(caption, {0, 0, 185, 105})) {}
 
 void RadioGroup::SetItems(const std::vector<Big5>& items) {
     if (items == items_) return;

@@ -63,14 +63,16 @@ const wchar_t* CursorResource(Cursor cursor) {
 
 HWND ParentWindow(WinControl* parent, HWND owner) { return parent ? parent->Handle() : owner; }
 
+}  // namespace
+
 // Tab stops inside containers take part in the form's tab order.
-WinControl::WindowParams ContainerParams() {
-    WinControl::WindowParams params;
+WinControl::WindowParams WinControl::ContainerParams(const Big5& text, const Rect& bounds) {
+    WindowParams params;
     params.exStyle = WS_EX_CONTROLPARENT;
+    params.text = text;
+    params.bounds = bounds;
     return params;
 }
-
-}  // namespace
 
 WinControl::WinControl(WinControl& parent) : WinControl(&parent, ContainerParams()) {}
 
@@ -82,8 +84,8 @@ WinControl::WinControl(WinControl* parent, const WindowParams& params, HWND owne
     const DWORD style = parent ? params.style | kChildStyle | WS_VISIBLE : params.style;
     const HWND window =
         CreateWindowExW(params.exStyle, className.c_str(), WideFromBig5(params.text).c_str(), style, params.bounds.left,
-                        params.bounds.top, params.bounds.width, params.bounds.height, ParentWindow(parent, owner), nullptr,
-                        GetModuleHandleW(nullptr), params.systemClass ? nullptr : this);
+                        params.bounds.top, params.bounds.width, params.bounds.height, ParentWindow(parent, owner),
+                        nullptr, GetModuleHandleW(nullptr), params.systemClass ? nullptr : this);
     if (!window) throw std::runtime_error("cannot create a window");
     window_.Reset(window);
     handle_ = window;

@@ -32,6 +32,8 @@ public:
 
     // A plain container on `parent`.
     explicit WinControl(WinControl& parent);
+    // The window of a container control (panels, groups).
+    static WindowParams ContainerParams(const Big5& text = {}, const Rect& bounds = {0, 0, 100, 50});
     // `parent` null makes a top-level window owned by `owner`.
     WinControl(WinControl* parent, const WindowParams& params, HWND owner = nullptr);
     ~WinControl() override;

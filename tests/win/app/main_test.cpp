@@ -18,23 +18,14 @@
 namespace corvina {
 namespace {
 
+using test::ClassOf;
+using test::TitleOf;
+
 constexpr DWORD kTimeoutMs = 30000;
 
 bool MarkerExists() {
     const win32::ScopedHandle block(OpenFileMappingW(FILE_MAP_READ, FALSE, L"Corvina2"));
     return static_cast<bool>(block);
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64]{};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring TitleOf(HWND window) {
-    wchar_t title[64]{};
-    GetWindowTextW(window, title, 64);
-    return title;
 }
 
 HWND VisibleMenuWindowOf(const test::ChildProcess& program) {

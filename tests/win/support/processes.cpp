@@ -107,4 +107,16 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
     return search.found;
 }
 
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::wstring TitleOf(HWND window) {
+    wchar_t title[64]{};
+    GetWindowTextW(window, title, 64);
+    return title;
+}
+
 }  // namespace corvina::test

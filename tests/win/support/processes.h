@@ -44,6 +44,10 @@ private:
 // Pumps this thread's messages until `done` answers true; false on timeout.
 bool PumpUntil(DWORD timeoutMs, const std::function<bool()>& done);
 
+// A window's class name and title.
+std::wstring ClassOf(HWND window);
+std::wstring TitleOf(HWND window);
+
 // Top-level windows of process `processId`, in z-order.
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
 

@@ -24,6 +24,9 @@
 namespace corvina {
 namespace {
 
+using test::ClassOf;
+using test::TitleOf;
+
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::StartsWith;
@@ -73,18 +76,6 @@ protected:
         return ui::Form::HandleMessage(message, wParam, lParam);
     }
 };
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64]{};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring TitleOf(HWND window) {
-    wchar_t title[64]{};
-    GetWindowTextW(window, title, 64);
-    return title;
-}
 
 std::string Utf8(std::u8string_view text) { return {reinterpret_cast<const char*>(text.data()), text.size()}; }
 
