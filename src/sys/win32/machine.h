@@ -1,12 +1,20 @@
 #pragma once
 // The one seam for side effects on the machine that a test must never cause
-// for real: the taskbar, the desktop window, and (as they arrive) the clock,
-// the display mode, the shell, the browser and the autostart values. The
-// program uses WindowsMachine; tests hand in a recording fake.
+// for real: the taskbar, the desktop window, the clock, the display mode,
+// starting programs through the shell and opening the browser. The program
+// uses WindowsMachine; tests hand in a recording fake.
 
 #include <windows.h>
 
+#include "sys/big5.h"
+
 namespace corvina {
+
+enum class ScreenModeChange {
+    Done,            // applied, or refused by the system (no message either way)
+    RestartNeeded,   // stored; takes effect after a restart
+    SettingsUnread,  // the current display settings could not be read
+};
 
 class Machine {
 public:
@@ -17,12 +25,24 @@ public:
     // Makes `window` a child of `parent`, or gives it back to the screen
     // when `parent` is null (the desktop icons' window).
     virtual void SetWindowParent(HWND window, HWND parent) = 0;
+    // Sets the computer's local time.
+    virtual void SetClock(const SYSTEMTIME& localTime) = 0;
+    // The primary display's mode, stored for later log-ons.
+    virtual ScreenModeChange ChangeScreenMode(int width, int height, int bitsPerPixel, bool setBits) = 0;
+    // The shell's "open" of a file; its result code (above 32 is success).
+    virtual long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) = 0;
+    // The browser program with the address as its only parameter.
+    virtual void OpenWebPage(const Big5& address, int showCommand) = 0;
 };
 
 class WindowsMachine final : public Machine {
 public:
     void ShowTaskbar(bool show) override;
     void SetWindowParent(HWND window, HWND parent) override;
+    void SetClock(const SYSTEMTIME& localTime) override;
+    ScreenModeChange ChangeScreenMode(int width, int height, int bitsPerPixel, bool setBits) override;
+    long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) override;
+    void OpenWebPage(const Big5& address, int showCommand) override;
 };
 
 }  // namespace corvina
