@@ -3,7 +3,8 @@
 #include <stdexcept>
 
 #include "app/settings_files.h"
-#include "orders/order_log.h"
+#include "cafe/cafe_system_check.h"
+#include "cafe/order_log_removal.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/text.h"
@@ -18,7 +19,11 @@
 namespace corvina {
 
 TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options)
-    : TfHintForm(L"TfSmenu", settings), machine_(machine), settings_(settings), options_(std::move(options)) {
+    : TfHintForm(L"TfSmenu", settings),
+      machine_(machine),
+      settings_(settings),
+      options_(std::move(options)),
+      cafe_(*this, machine, settings, options_.programFolder) {
     SetCaption("Corvina");
     BuildTopBar();
 }
@@ -75,12 +80,12 @@ void TfSmenu::BuildTopBar() {
 
 std::vector<CreationStep> TfSmenu::CreationSteps() {
     return {
-        {"no entry yet", [this] { entryGranted_ = false; }},
+        {"no entry yet", [this] { cafe_.SetEntryGranted(false); }},
         {"first-run wizard", [this] { RunFirstRunWizard(); }},
         {"loading window",
          [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
         {"automatic update", [this] { AutoUpdate(); }},
-        {"order log", [this] { DeleteOrderLog(); }},
+        {"order log", [this] { corvina::DeleteOrderLog(options_.programFolder); }},
         {"menu settings", [this] { ReadMenuSettings(); }},
         {"settings strip", [this] { stripShown_ = false; }},
         {"taskbar", [this] { ApplyTaskbarSetting(); }},
@@ -106,18 +111,10 @@ void TfSmenu::AutoUpdate() {
     // The update from the remote folder follows the local settings here.
 }
 
-void TfSmenu::DeleteOrderLog() {
-    const Big5 path = options_.programFolder + Big5{kOrderLogName};
-    // A stale log would show a former customer's orders as this one's.
-    if (FileExists(path) && !DeleteFileAt(path)) {
-        throw std::runtime_error(T(u8"無法刪除訂單記錄檔：") + path);
-    }
-}
-
 void TfSmenu::ReadMenuSettings() {
     const std::vector<UnreadableColor> unreadable = corvina::ReadMenuSettings(options_.programFolder, settings_);
     if (!unreadable.empty()) ui::ShowWarning(UnreadableColorMessage(unreadable));
-    // The café system check runs here, last of the settings.
+    CafeSystemInstalled();
 }
 
 void TfSmenu::ApplyTaskbarSetting() {
@@ -142,7 +139,13 @@ void TfSmenu::DoShow() { TfHintForm::DoShow(); }
 
 void TfSmenu::DoActivate() {
     TfHintForm::DoActivate();
-    // The handshake with the café client runs here on every activation.
+    cafe_.Activated();
+}
+
+LRESULT TfSmenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (cafe_.HandleMessage(message, wParam, lParam, result)) return result;
+    return TfHintForm::HandleMessage(message, wParam, lParam);
 }
 
 void TfSmenu::DoDestroy() {

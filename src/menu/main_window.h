@@ -9,6 +9,7 @@
 
 #include "app/settings.h"
 #include "app/startup.h"
+#include "cafe/cafe_window_link.h"
 #include "menu/menu_data.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
@@ -26,7 +27,8 @@ public:
     TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options);
 
     const Big5& ProgramFolder() const { return options_.programFolder; }
-    bool EntryGranted() const { return entryGranted_; }
+    bool EntryGranted() const { return cafe_.EntryGranted(); }
+    CafeWindowLink& Cafe() { return cafe_; }
     const MenuItemTable& Items() const { return items_; }
     // The names of the creation steps that completed, in order.
     const std::vector<std::string_view>& CompletedSteps() const { return completedSteps_; }
@@ -36,13 +38,13 @@ protected:
     void DoShow() override;      // FormShow
     void DoActivate() override;  // FormActivate
     void DoDestroy() override;   // FormDestroy
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::vector<CreationStep> CreationSteps();
     void BuildTopBar();
     void RunFirstRunWizard();
     void AutoUpdate();
-    void DeleteOrderLog();
     void ReadMenuSettings();
     void ApplyTaskbarSetting();
     void BuildMenu();
@@ -50,11 +52,11 @@ private:
     Machine& machine_;
     MenuSettings& settings_;
     StartupOptions options_;
-    bool entryGranted_ = false;
     bool stripShown_ = false;
     HWND desktopCapture_ = nullptr;
     MenuItemTable items_;
     std::vector<std::string_view> completedSteps_;
+    CafeWindowLink cafe_;
 };
 
 }  // namespace corvina

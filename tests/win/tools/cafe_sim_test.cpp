@@ -14,6 +14,7 @@
 #include "cafe/cafe_command.h"
 #include "cafe/cafe_protocol.h"
 #include "cafe/cafe_system.h"
+#include "support/cafe_system_key.h"
 #include "support/processes.h"
 #include "support/temp_folder.h"
 #include "sys/files.h"
@@ -24,6 +25,7 @@
 namespace corvina {
 namespace {
 
+using test::CafeSystemKeyExists;
 using test::ClassOf;
 using test::TitleOf;
 
@@ -78,28 +80,6 @@ protected:
 };
 
 std::string Utf8(std::u8string_view text) { return {reinterpret_cast<const char*>(text.data()), text.size()}; }
-
-bool CafeSystemKeyExists() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, WideFromBig5(kCafeSystemKey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(key);
-    return true;
-}
-
-void SetCafeSystemKey(bool present) {
-    const std::wstring name = WideFromBig5(kCafeSystemKey);
-    if (!present) {
-        RegDeleteKeyW(HKEY_CURRENT_USER, name.c_str());
-        return;
-    }
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_READ, nullptr, &key, nullptr) ==
-        ERROR_SUCCESS) {
-        RegCloseKey(key);
-    }
-}
 
 class CafeSimProgram : public ::testing::Test {
 protected:
@@ -346,8 +326,7 @@ TEST_F(CafeSimProgram, AHungMenuDoesNotFreezeIt) {
 }
 
 TEST_F(CafeSimProgram, RegistersTheCafeSystemKeyOnlyWhenAsked) {
-    const bool keyWasThere = CafeSystemKeyExists();
-    SetCafeSystemKey(false);
+    const test::CafeSystemKeyScope noKey(false);
 
     WriteScenario(u8"[Scenario]\r\nRegisterKey=1\r\n");
     Start();
@@ -365,8 +344,6 @@ TEST_F(CafeSimProgram, RegistersTheCafeSystemKeyOnlyWhenAsked) {
     ASSERT_TRUE(WaitForLog("info created"));
     EXPECT_TRUE(CafeSystemKeyExists());
     Quit();
-
-    SetCafeSystemKey(keyWasThere);
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#include "cafe/cafe_client_port_win32.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "sys/text.h"
+
+namespace corvina {
+
+namespace {
+
+HWND AsWindow(CafeWindow window) { return reinterpret_cast<HWND>(window); }
+
+std::optional<LRESULT> SendWithTimeout(HWND target, UINT message, WPARAM wParam, LPARAM lParam, unsigned timeoutMs) {
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutW(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &result) == 0) {
+        return std::nullopt;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+}  // namespace
+
+CafeWindow WindowsCafeClientPort::FindCafeClient() {
+    const HWND found = FindWindowW(WideFromBig5(kCafeClientClass).c_str(), WideFromBig5(kCafeClientTitle).c_str());
+    return reinterpret_cast<CafeWindow>(found);
+}
+
+bool WindowsCafeClientPort::IsCafeClientWindow(CafeWindow window) {
+    if (window == 0 || !IsWindow(AsWindow(window))) return false;
+    wchar_t name[32]{};
+    const int length = GetClassNameW(AsWindow(window), name, 32);
+    return length > 0 && std::wstring_view(name, static_cast<std::size_t>(length)) == WideFromBig5(kCafeClientClass);
+}
+
+std::optional<std::intptr_t> WindowsCafeClientPort::SendAnnounce(CafeWindow client, CafeWindow menu) {
+    return SendWithTimeout(AsWindow(client), kMsgCafeAnnounce, 0, static_cast<LPARAM>(menu), timeoutMs_);
+}
+
+bool WindowsCafeClientPort::SendCommand(CafeWindow client, const CafeCommandBlock& block) {
+    COPYDATASTRUCT data{};
+    data.dwData = 0;
+    data.cbData = block.ByteCount();
+    // The receiver only reads the block; the API merely lacks the const.
+    data.lpData = const_cast<char*>(block.Bytes());
+    return SendWithTimeout(AsWindow(client), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), timeoutMs_).has_value();
+}
+
+}  // namespace corvina

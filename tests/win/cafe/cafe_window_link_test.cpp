@@ -1,0 +1,302 @@
+// The main window's café link against café client windows in this process:
+// the handshake, the session messages, the command texts, and the ordering
+// window's life, with a recording machine for the taskbar.
+
+#include "cafe/cafe_window_link.h"
+
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cafe/cafe_protocol.h"
+#include "cafe/fake_cafe_client.h"
+#include "support/recording_machine.h"
+#include "support/temp_folder.h"
+#include "sys/files.h"
+#include "sys/text.h"
+#include "ui/ui_fixture.h"
+
+namespace corvina {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr unsigned kShortTimeoutMs = 300;
+
+// Writes its life into the test's event list; ShowModal runs the test's
+// script as if the window were open, or a real modal form when asked.
+class FakeOrderWindow final : public OrderWindow {
+public:
+    FakeOrderWindow(std::vector<std::string>& events, std::function<void()> whileOpen, bool realModal)
+        : events_(events), whileOpen_(std::move(whileOpen)) {
+        if (realModal) form_ = ui::MakeForm<ui::Form>(L"CorvinaForm", ui::BorderStyle::None);
+        events_.push_back("order window made");
+    }
+    ~FakeOrderWindow() override { events_.push_back("order window gone"); }
+
+    void HandleOrderCommand(std::int32_t number, std::string_view data) override {
+        events_.push_back("order cmd " + std::to_string(number) + ":" + std::string(data));
+    }
+    void Reset() override { events_.push_back("order reset"); }
+    void ShowModal() override {
+        events_.push_back("order shown");
+        if (form_) {
+            form_->ShowModal();
+        } else if (whileOpen_) {
+            whileOpen_();
+        }
+        events_.push_back("order modal end");
+    }
+    void Close() override {
+        events_.push_back("order close");
+        if (form_) form_->Close();
+    }
+
+private:
+    std::vector<std::string>& events_;
+    std::function<void()> whileOpen_;
+    ui::FormPtr<ui::Form> form_;
+};
+
+// The main window's part in the link: its messages go to the link first.
+class LinkedMenu final : public ui::Form {
+public:
+    LinkedMenu() : ui::Form(L"CorvinaForm", ui::BorderStyle::None) {}
+    CafeWindowLink* link = nullptr;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        LRESULT result = 0;
+        if (link && link->HandleMessage(message, wParam, lParam, result)) return result;
+        return ui::Form::HandleMessage(message, wParam, lParam);
+    }
+};
+
+class CafeWindowLinkTest : public ui::test::UiTest {
+protected:
+    CafeWindowLinkTest()
+        : menu_(ui::MakeForm<LinkedMenu>()), link_(*menu_, machine_, settings_, cafe_.Path(), kShortTimeoutMs) {
+        menu_->link = &link_;
+    }
+    ~CafeWindowLinkTest() override { menu_->link = nullptr; }
+
+    void UseOrderWindow(std::function<void()> whileOpen = {}, bool realModal = false) {
+        link_.SetOrderWindowFactory([this, whileOpen, realModal]() -> std::unique_ptr<OrderWindow> {
+            return std::make_unique<FakeOrderWindow>(events_, whileOpen, realModal);
+        });
+    }
+
+    LRESULT ToMenu(UINT message, LPARAM lParam = 0) { return SendMessageW(menu_->Handle(), message, 0, lParam); }
+
+    void CopyDataToMenu(const void* bytes, DWORD count) {
+        COPYDATASTRUCT block{};
+        block.dwData = 7;
+        block.cbData = count;
+        block.lpData = const_cast<void*>(bytes);
+        SendMessageW(menu_->Handle(), WM_COPYDATA, 3, reinterpret_cast<LPARAM>(&block));
+    }
+    void TextToMenu(const std::string& text) { CopyDataToMenu(text.c_str(), static_cast<DWORD>(text.size() + 1)); }
+
+    LPARAM MenuParam() const { return reinterpret_cast<LPARAM>(menu_->Handle()); }
+
+    test::TempFolder cafe_;
+    test::RecordingMachine machine_;
+    MenuSettings settings_;
+    std::vector<std::string> events_;
+    ui::FormPtr<LinkedMenu> menu_;
+    CafeWindowLink link_;
+};
+
+TEST_F(CafeWindowLinkTest, ActivationAnnouncesTheMenuAndConfirmsAPositiveAnswer) {
+    test::FakeCafeClient client;
+    link_.Activated();
+    EXPECT_TRUE(link_.Link().IsUp());
+    EXPECT_THAT(client.events, ElementsAre("5024 lparam=" + std::to_string(MenuParam()), "212:"));
+
+    // Each activation starts again from link down.
+    client.events.clear();
+    client.announceAnswer = 0;
+    link_.Activated();
+    EXPECT_FALSE(link_.Link().IsUp());
+    link_.Send(kCafeDataRequest, {});
+    EXPECT_THAT(client.events, ElementsAre("5024 lparam=" + std::to_string(MenuParam())));
+}
+
+TEST_F(CafeWindowLinkTest, OnlyTheWindowWithTheClientsClassAndTitleIsTaken) {
+    test::FakeCafeClient stranger(L"VexelDesk 2");
+    link_.Activated();
+    EXPECT_EQ(link_.Link().Client(), 0);
+    EXPECT_FALSE(link_.Link().IsUp());
+    EXPECT_THAT(stranger.events, IsEmpty());
+}
+
+TEST_F(CafeWindowLinkTest, AnAnswerOf5025ConfirmsTheLinkThenOpensTheOrderWindow) {
+    test::FakeCafeClient client;
+    client.announceAnswer = kMsgCafeOpenOrders;
+    client.onMessage = [&](UINT message) {
+        if (message == WM_COPYDATA) events_.push_back("client got " + client.events.back());
+    };
+    UseOrderWindow();
+    link_.Activated();
+    EXPECT_THAT(events_, ElementsAre("client got 212:", "order window made", "order shown", "order modal end",
+                                     "order window gone"));
+    EXPECT_EQ(link_.OrderWindowOpen(), nullptr);
+}
+
+TEST_F(CafeWindowLinkTest, TheClientsAnnouncementSetsTheLinkUpToItsWindow) {
+    test::FakeCafeClient client(L"another title");
+    EXPECT_EQ(ToMenu(kMsgCafeAnnounce, client.HandleParam()), client.HandleParam());
+    EXPECT_TRUE(link_.Link().IsUp());
+    link_.Send(kCafeOrderLine, "7,tea,2");
+    EXPECT_THAT(client.events, ElementsAre("212:", "207:7,tea,2"));
+}
+
+TEST_F(CafeWindowLinkTest, AClientWindowThatEndedTakesTheLinkDownInsteadOfReachingAStranger) {
+    auto client = std::make_unique<test::FakeCafeClient>();
+    link_.Activated();
+    ASSERT_TRUE(link_.Link().IsUp());
+    client.reset();
+    link_.Send(kCafeDataRequest, {});
+    EXPECT_FALSE(link_.Link().IsUp());
+
+    // An announcement naming a window of another class links nothing.
+    ToMenu(kMsgCafeAnnounce, MenuParam());
+    EXPECT_FALSE(link_.Link().IsUp());
+}
+
+TEST_F(CafeWindowLinkTest, AHungClientCostsOneTimeoutAndLeavesTheLinkDown) {
+    const test::HungCafeClient hung;
+    const DWORD start = GetTickCount();
+    link_.Activated();
+    EXPECT_FALSE(link_.Link().IsUp());
+
+    // Linked by its own announcement, then hung: the first send gives up.
+    ToMenu(kMsgCafeAnnounce, reinterpret_cast<LPARAM>(hung.Handle()));
+    link_.Send(kCafeClockTick, {});
+    EXPECT_FALSE(link_.Link().IsUp());
+    link_.Send(kCafeClockTick, {});
+    EXPECT_LT(GetTickCount() - start, 4 * kShortTimeoutMs + 2000);
+}
+
+TEST_F(CafeWindowLinkTest, CommandTextsReachTheOpenOrderWindowOnlyWhenWellFormed) {
+    std::string unterminated = "121:1XYZ";
+    const std::string huge = "115:" + std::string(1024 * 1024, 'a');
+    UseOrderWindow([&] {
+        TextToMenu("121:1");
+        TextToMenu("117:0,45000.5,0,A12");
+        TextToMenu("115");
+        TextToMenu("0:zero");
+        TextToMenu("-4:negative");
+        TextToMenu("");
+        TextToMenu("180:not ours");
+        TextToMenu("x:y");
+        CopyDataToMenu(unterminated.data(), 5);  // "121:1" without its zero
+        CopyDataToMenu(nullptr, 10);
+        CopyDataToMenu("116:", 0);
+        CopyDataToMenu(huge.c_str(), static_cast<DWORD>(huge.size() + 1));
+        SendMessageW(menu_->Handle(), WM_COPYDATA, 0, 0);
+    });
+    ToMenu(kMsgCafeOpenOrders);
+    EXPECT_THAT(events_,
+                ElementsAre("order window made", "order shown", "order cmd 121:1", "order cmd 117:0,45000.5,0,A12",
+                            "order cmd 121:1", "order modal end", "order window gone"));
+    // With the window closed, its commands are dropped.
+    TextToMenu("114:");
+    EXPECT_EQ(events_.back(), "order window gone");
+    EXPECT_THAT(errors_, IsEmpty());
+}
+
+TEST_F(CafeWindowLinkTest, WithoutAnOrderWindowFactoryOpeningDoesNothing) {
+    ToMenu(kMsgCafeOpenOrders);
+    EXPECT_THAT(machine_.calls, IsEmpty());
+    EXPECT_THAT(errors_, IsEmpty());
+}
+
+TEST_F(CafeWindowLinkTest, A5025WhileTheOrderWindowIsOpenReinitialisesIt) {
+    UseOrderWindow([&] { ToMenu(kMsgCafeOpenOrders); });
+    link_.ShowOrderWindow();
+    EXPECT_THAT(events_,
+                ElementsAre("order window made", "order shown", "order reset", "order modal end", "order window gone"));
+}
+
+TEST_F(CafeWindowLinkTest, ClosingTheOrderWindowRepaintsAndAppliesTheTaskbarSetting) {
+    settings_.HideTaskBar = true;
+    UseOrderWindow();
+    link_.ShowOrderWindow();
+    EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(false)"));
+    settings_.HideTaskBar = false;
+    link_.ShowOrderWindow();
+    EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(false)", "ShowTaskbar(true)"));
+}
+
+TEST_F(CafeWindowLinkTest, AnOrderWindowThatFailsIsCleanedUpAndTheErrorReported) {
+    link_.SetOrderWindowFactory([]() -> std::unique_ptr<OrderWindow> { throw std::runtime_error("no window"); });
+    ToMenu(kMsgCafeOpenOrders);
+    EXPECT_THAT(errors_, ElementsAre("no window"));
+    EXPECT_EQ(link_.OrderWindowOpen(), nullptr);
+    EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(true)"));
+
+    // A later request opens it again.
+    UseOrderWindow([] { throw std::runtime_error("failed while open"); });
+    ToMenu(kMsgCafeOpenOrders);
+    EXPECT_THAT(errors_, ElementsAre("no window", "failed while open"));
+    EXPECT_EQ(events_.back(), "order window gone");
+}
+
+TEST_F(CafeWindowLinkTest, SessionEndDeletesTheLogClearsEntryAndClosesTheListThenTheOrderWindow) {
+    WriteFileBytes(cafe_.File("GoodsLog.Lst"), "1,tea,2\r\n");
+    link_.SetEntryGranted(true);
+    link_.SetConsumptionListCloser([this] { events_.push_back("list closed"); });
+    UseOrderWindow({}, true);
+    // Handled inside the ordering window's modal run, as from the café client.
+    PostMessageW(menu_->Handle(), kMsgCafeSessionEnd, 0, 0);
+    link_.ShowOrderWindow();
+    EXPECT_THAT(events_, ElementsAre("order window made", "order shown", "list closed", "order close",
+                                     "order modal end", "order window gone"));
+    EXPECT_FALSE(FileExists(cafe_.File("GoodsLog.Lst")));
+    EXPECT_FALSE(link_.EntryGranted());
+}
+
+TEST_F(CafeWindowLinkTest, ALogThatCannotBeDeletedIsReportedAfterTheWindowsClose) {
+    const Big5 log = cafe_.File("GoodsLog.Lst");
+    WriteFileBytes(log, "1,tea,2\r\n");
+    // Open without sharing: nobody may delete it meanwhile.
+    const win32::ScopedHandle held(
+        CreateFileW(WideFromBig5(log).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    link_.SetEntryGranted(true);
+    UseOrderWindow({}, true);
+    PostMessageW(menu_->Handle(), kMsgCafeSessionEnd, 0, 0);
+    link_.ShowOrderWindow();
+    EXPECT_EQ(events_.back(), "order window gone");
+    EXPECT_FALSE(link_.EntryGranted());
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_NE(errors_[0].find("GoodsLog.Lst"), std::string::npos);
+}
+
+TEST_F(CafeWindowLinkTest, CloseMessageClosesTheOrderWindowThenTheMainWindow) {
+    app_.SetMainForm(menu_.get());
+    UseOrderWindow({}, true);
+    PostMessageW(menu_->Handle(), kMsgCafeCloseMenu, 0, 0);
+    link_.ShowOrderWindow();
+    EXPECT_THAT(events_,
+                ElementsAre("order window made", "order shown", "order close", "order modal end", "order window gone"));
+    EXPECT_TRUE(app_.Terminated());
+    app_.SetMainForm(nullptr);
+}
+
+TEST_F(CafeWindowLinkTest, OtherMessagesAreLeftToTheWindow) {
+    LRESULT result = 99;
+    EXPECT_FALSE(link_.HandleMessage(WM_USER, 0, 0, result));
+    EXPECT_FALSE(link_.HandleMessage(kMsgCafeCloseMenu + 1, 0, 0, result));
+}
+
+}  // namespace
+}  // namespace corvina
