@@ -37,6 +37,11 @@ std::optional<Request> ParseRequest(std::string_view line) {
         if (!number || *number <= 0) return Invalid(line);
         return Request{RequestKind::Reply, 0, *number, {}, {}};
     }
+    if (verb == "hang") {
+        const std::optional<std::int32_t> milliseconds = ParseInteger(argument);
+        if (!milliseconds || *milliseconds <= 0 || *milliseconds > kMaxHangMs) return Invalid(line);
+        return Request{RequestKind::Hang, 0, *milliseconds, {}, {}};
+    }
     if (verb == "set") {
         const std::size_t equals = argument.find('=');
         if (equals == std::string_view::npos || TrimBlanks(argument.substr(0, equals)).empty()) return Invalid(line);

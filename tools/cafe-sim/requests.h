@@ -7,6 +7,7 @@
 //   reply 209                  what we answer to that command, sent now
 //   set Key=Value              changes a [Scenario] key from now on
 //   register-key, remove-key   the café system's registry key
+//   hang 9000                  stops reading messages for that many ms (a hung client)
 //   quit                       ends the simulator (exit code 0)
 // Blank lines and lines starting with "#" are skipped.
 
@@ -19,12 +20,12 @@
 
 namespace corvina::cafesim {
 
-enum class RequestKind { Message, Text, Reply, Set, RegisterKey, RemoveKey, Quit, Invalid };
+enum class RequestKind { Message, Text, Reply, Set, RegisterKey, RemoveKey, Hang, Quit, Invalid };
 
 struct Request {
     RequestKind kind = RequestKind::Invalid;
     unsigned message = 0;     // Message
-    std::int32_t number = 0;  // Reply
+    std::int32_t number = 0;  // Reply; Hang: milliseconds
     std::string text;         // Text: the command text; Set: the key; Invalid: the line
     std::string value;        // Set
 
@@ -33,6 +34,9 @@ struct Request {
 
 // Nothing for blank and comment lines.
 std::optional<Request> ParseRequest(std::string_view line);
+
+// A hang longer than this is a mistake in the request, not a test.
+inline constexpr std::int32_t kMaxHangMs = 60000;
 
 // Reads the command file as it grows: each call gets the whole file and
 // returns the lines completed since the last call, without line breaks.

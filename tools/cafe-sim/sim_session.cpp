@@ -138,6 +138,11 @@ void SimSession::Perform(const Request& request) {
         case RequestKind::RemoveKey:
             log_.Write(RemoveCafeSystemKey());
             break;
+        case RequestKind::Hang:
+            log_.Write("info hang " + std::to_string(request.number));
+            Sleep(static_cast<DWORD>(request.number));
+            log_.Write("info awake");
+            break;
         case RequestKind::Quit:
             log_.Write("info quit");
             if (OnQuit) OnQuit();

@@ -102,6 +102,7 @@ TEST(CafeSimRequests, EachVerbAndItsArgument) {
     EXPECT_EQ(ParseRequest("register-key")->kind, RequestKind::RegisterKey);
     EXPECT_EQ(ParseRequest("remove-key")->kind, RequestKind::RemoveKey);
     EXPECT_EQ(ParseRequest("quit\t")->kind, RequestKind::Quit);
+    EXPECT_EQ(ParseRequest("hang 9000"), (Request{RequestKind::Hang, 0, 9000, {}, {}}));
 
     EXPECT_EQ(ParseRequest(""), std::nullopt);
     EXPECT_EQ(ParseRequest("   "), std::nullopt);
@@ -110,7 +111,8 @@ TEST(CafeSimRequests, EachVerbAndItsArgument) {
 
 TEST(CafeSimRequests, MistakesAreReportedNotGuessed) {
     for (const char* line : {"send 5023", "send 5028", "send 74", "send", "send five", "reply 0", "reply -209",
-                             "reply x", "set EntryAnswer", "set =1", "quit now", "Quit", "sendd 5025"}) {
+                             "reply x", "set EntryAnswer", "set =1", "quit now", "Quit", "sendd 5025", "hang", "hang 0",
+                             "hang 60001"}) {
         const std::optional<Request> request = ParseRequest(line);
         ASSERT_TRUE(request) << line;
         EXPECT_EQ(request->kind, RequestKind::Invalid) << line;
