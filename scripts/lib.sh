@@ -43,3 +43,15 @@ ensure_setup() {
         "$ROOT/scripts/setup"
     fi
 }
+
+# Fills folder $1 with the demo café's files: pictures as they are, texts
+# turned from the repository's UTF-8 into the Big5 a café's files are in.
+copy_demo_cafe() {
+    local cafe=$1 file
+    mkdir -p "$cafe"
+    cp -r "$ROOT/demo/LinkBMP" "$ROOT/demo/Backgrounds" "$ROOT/demo/NoPic.bmp" "$cafe/"
+    while IFS= read -r -d '' file; do
+        mkdir -p "$cafe/$(dirname "$file")"
+        iconv -f UTF-8 -t CP950 "$ROOT/demo/text/$file" > "$cafe/$file"
+    done < <(cd "$ROOT/demo/text" && find . -type f -printf '%P\0')
+}
