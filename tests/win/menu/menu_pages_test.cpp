@@ -20,6 +20,7 @@
 #include "sys/files.h"
 #include "sys/text.h"
 #include "sys/win32/handles.h"
+#include "ui/bitmap_canvas.h"
 #include "ui/gdi_font.h"
 #include "ui/ui_fixture.h"
 
@@ -62,6 +63,32 @@ protected:
     MenuSettings settings_;
     std::vector<ui::test::SeenBox> boxes_;
 };
+
+// A 24-bit .bmp file of one colour.
+std::string SolidBmp(int width, int height, Color color) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    std::string file(54 + static_cast<std::size_t>(rowBytes * height), '\0');
+    const auto put = [&](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) file[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put(2, static_cast<std::uint32_t>(file.size()));
+    put(10, 54);
+    put(14, 40);
+    put(18, static_cast<std::uint32_t>(width));
+    put(22, static_cast<std::uint32_t>(height));
+    put(26, 1 | (24 << 16));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = 54 + static_cast<std::size_t>(y * rowBytes + 3 * x);
+            file[at] = static_cast<char>(color.Blue());
+            file[at + 1] = static_cast<char>(color.Green());
+            file[at + 2] = static_cast<char>(color.Red());
+        }
+    }
+    return file;
+}
 
 // Where the eleventh frame goes: three columns of normal frames fit 800
 // pixels and four fit 1024; small frames fit four and five.
@@ -184,6 +211,54 @@ TEST_F(MenuPages, AnUnreadablePictureGetsTheGeneratedOneAndTheBuildGoesOn) {
     EXPECT_EQ(generated.Width(), 208);
     EXPECT_EQ(generated.Height(), 140);
     EXPECT_FALSE(PictureButton(*menu, 1, 2).Wallpaper().Picture().Empty());
+}
+
+// The composed picture of an item without one: the frame's screen area or
+// the SubItemMAP picture, with the program's icon in the middle.
+TEST_F(MenuPages, AnItemWithoutAPictureShowsItsProgramsIconOnTheFrameOrTheBackground) {
+    wchar_t windows[MAX_PATH];
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::string notepad = Big5FromWide(windows) + "\\notepad.exe";
+    ASSERT_TRUE(FileExists(notepad));
+    const auto itemPicture = [&](const MenuSettings& settings) {
+        std::string menus("[A]\r\nplain=");
+        menus.append(notepad).append(",,\r\nmissing=C:\\nowhere\\x.exe,,\r\n");
+        WriteMenus(menus);
+        settings_ = settings;
+        return Start();
+    };
+
+    auto onFrame = itemPicture(MenuSettings{});
+    const ui::Bitmap* withIcon = PictureButton(*onFrame, 0, 0).Wallpaper().Picture().Bitmap();
+    const ui::Bitmap* plain = PictureButton(*onFrame, 0, 1).Wallpaper().Picture().Bitmap();
+    ASSERT_NE(withIcon, nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(withIcon->Width(), 208);
+    // Outside the icon both show the frame's own screen area; in its middle
+    // only the first has anything but that.
+    int differing = 0;
+    for (int y = 0; y < 140; y += 2) {
+        for (int x = 0; x < 208; x += 2) {
+            if (withIcon->Pixel({x, y}) == plain->Pixel({x, y})) continue;
+            ++differing;
+            EXPECT_TRUE(x >= 88 && x < 120 && y >= 54 && y < 86) << x << "," << y;
+        }
+    }
+    EXPECT_GT(differing, 20) << "the icon is drawn at (88, 54)";
+    const ui::Bitmap frame = ui::Bitmap::LoadFromResource("ITEMFRAME");
+    EXPECT_EQ(plain->Pixel({0, 0}), frame.Pixel({6, 25})) << "the area under the button, from its corner";
+    EXPECT_EQ(plain->Pixel({200, 130}), frame.Pixel({206, 155}));
+
+    const Color teal = Color::Rgb(0, 128, 128);
+    MenuSettings withBackground;
+    withBackground.SubItemMAP = cafe_.File("back.bmp");
+    WriteCafeFile("back.bmp", SolidBmp(4, 4, teal));
+    WriteParams(std::string("SubItemMAP=").append(withBackground.SubItemMAP).append("\r\n"));
+    auto onBackground = itemPicture(withBackground);
+    const ui::Bitmap* stretched = PictureButton(*onBackground, 0, 1).Wallpaper().Picture().Bitmap();
+    ASSERT_NE(stretched, nullptr);
+    EXPECT_EQ(stretched->Pixel({0, 0}), teal);
+    EXPECT_EQ(stretched->Pixel({207, 139}), teal);
 }
 
 TEST_F(MenuPages, TheStripSlidesDownStaysOverItsOwnControlsAndSlidesUpWhenLeft) {
