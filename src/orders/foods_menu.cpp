@@ -67,9 +67,7 @@ TffoodsMenu::~TffoodsMenu() = default;
 void TffoodsMenu::WireEvents() {
     clockTimer_.OnTimer = [this](ui::Timer&) { ClockTimerTimer(); };
     getdateTimer_.OnTimer = [this](ui::Timer&) { ResetOrderWindow(); };
-    ggrid_->OnMouseDown = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int x, int y) {
-        GgridMouseDown(x, y);
-    };
+    ggrid_->OnMouseDown = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int x, int y) { GgridMouseDown(x, y); };
     ggrid_->OnMouseUp = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int x, int y) { GgridMouseUp(x, y); };
     ggrid_->OnSetting = [this](int col, int row, ui::Font& font, const EdgeRect&, Big5& text, TDrawEdge& edge) {
         GgridSetting(col, row, font, text, edge);
@@ -97,6 +95,7 @@ void TffoodsMenu::DoCreate() {
         }
     }
     if (Settings().MustSelectMenu || Settings().HideTaskBar) machine_.ShowTaskbar(false);
+    lblNow_->SetCaption(LongTimeNowText());
     ResetOrderWindow();
 }
 
@@ -155,7 +154,9 @@ void TffoodsMenu::ShowGoods() {
         if (!goods.Enabled()) return;
     }
     const int from = ggrid_->Enabled() ? ggrid_->RowCount() - 1 : 0;
-    for (std::size_t i = static_cast<std::size_t>(from); i < rows.size(); ++i) ggrid_->AddRow(CellsOf(GoodsRowCells(rows[i])));
+    for (std::size_t i = static_cast<std::size_t>(from); i < rows.size(); ++i) {
+        ggrid_->AddRow(CellsOf(GoodsRowCells(rows[i])));
+    }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const GoodsCells cells = GoodsRowCells(rows[i]);
         const int row = static_cast<int>(i) + 1;
@@ -174,7 +175,7 @@ void TffoodsMenu::ShowOrdered() {
                          std::equal(shownOrdered_.begin(), shownOrdered_.end(), rows.begin());
     std::size_t from = shownOrdered_.size();
     if (!extends) {
-        from = 0;
+        // Replaces what the list showed, its design rows at first.
         if (!rows.empty()) goodsLst_->SetTitleRow(CellsOf(rows.front()));
         from = rows.empty() ? 0 : 1;
     }

@@ -30,6 +30,8 @@ struct OrderWindowLinks {
     std::function<void()> openHomePage;
 };
 
+// Made with ui::MakeForm and run with ShowModal; it closes itself when the
+// customer may go to the game menu, and Close ends it from outside.
 class TffoodsMenu final : public TfHintForm, private OrderWindowPort {
 public:
     // `entryGranted` is the main window's `EntryGranted`, which outlives

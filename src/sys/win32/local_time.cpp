@@ -43,8 +43,8 @@ SYSTEMTIME SystemTimeOf(const CalendarTime& time) {
 double LocalNowDayNumber() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return DayNumberFromCalendar({now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
-                                  now.wMilliseconds});
+    return DayNumberFromCalendar(
+        {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds});
 }
 
 std::optional<SYSTEMTIME> SystemTimeFromDayNumber(double value) {

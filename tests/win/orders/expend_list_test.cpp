@@ -38,7 +38,9 @@ protected:
             timer.SetEnabled(false);
             SeenList found;
             TEvgrid& grid = list->ExpGrid();
-            for (int row = 0; row < grid.RowCount(); ++row) found.rows.push_back({grid.Cells(0, row), grid.Cells(1, row)});
+            for (int row = 0; row < grid.RowCount(); ++row) {
+                found.rows.push_back({grid.Cells(0, row), grid.Cells(1, row)});
+            }
             found.gridVisible = grid.Visible();
             found.notesVisible = list->Lbl_info().Visible();
             found.caption = list->Pnl_Clt().Caption();

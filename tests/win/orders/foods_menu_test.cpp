@@ -16,8 +16,8 @@
 namespace corvina {
 namespace {
 
-using ::testing::ElementsAre;
 using test::SentCommand;
+using ::testing::ElementsAre;
 
 const std::vector<Big5> kTitles{"", "", T(u8"商品名稱"), T(u8"售　價"), T(u8"購買數量"), "", ""};
 
@@ -139,6 +139,14 @@ TEST_F(OrderWindow, BuyAndCancelClicksCountTheQuantityAndTheTotal) {
     ClickCell(grid, 6, 1, 2);
     EXPECT_EQ(window->T_Total().Caption(), "$0.00");
     EXPECT_FALSE(window->B_Buy().Enabled());
+
+    // A reset empties the goods, and with them goes their total.
+    ClickCell(grid, 5, 2);
+    EXPECT_EQ(window->T_Total().Caption(), "$50.00");
+    window->ResetOrderWindow();
+    EXPECT_EQ(window->T_Total().Caption(), "$0.00");
+    EXPECT_FALSE(window->B_Buy().Enabled());
+    EXPECT_FALSE(grid.Enabled());
 }
 
 TEST_F(OrderWindow, APressDraggedOffTheCellChangesNothing) {
@@ -230,8 +238,8 @@ TEST_F(OrderWindow, APurchaseSendsLogsAndListsTheOrderedRowsTopToBottom) {
     EXPECT_GE(GetTickCount() - start, 990u);
     EXPECT_EQ(ShownWaitText(), nullptr);
     EXPECT_TRUE(errors_.empty());
-    EXPECT_THAT(sent_, ElementsAre(SentCommand{207, T(u8"7,可樂,2")}, SentCommand{207, T(u8"9,熱狗,1")},
-                                   SentCommand{213, ""}));
+    EXPECT_THAT(
+        sent_, ElementsAre(SentCommand{207, T(u8"7,可樂,2")}, SentCommand{207, T(u8"9,熱狗,1")}, SentCommand{213, ""}));
     EXPECT_EQ(ReadFileBytes(folder_.File("GoodsLog.Lst")), T(u8"7,可樂,2\r\n9,熱狗,1\r\n"));
     TEvgrid& ordered = window->GoodsLst();
     ASSERT_EQ(ordered.RowCount(), 2);
@@ -364,7 +372,8 @@ TEST_F(OrderWindow, TheDesignIsCentredOnTheScreenAtEightHundredBySixHundred) {
     window->Show();
     Pump();
     const Rect panel = ui::test::ScreenBounds(window->Pnl_Clt().Handle());
-    EXPECT_EQ(panel, (Rect{GetSystemMetrics(SM_CXSCREEN) / 2 - 400, GetSystemMetrics(SM_CYSCREEN) / 2 - 300, 800, 600}));
+    EXPECT_EQ(panel,
+              (Rect{GetSystemMetrics(SM_CXSCREEN) / 2 - 400, GetSystemMetrics(SM_CYSCREEN) / 2 - 300, 800, 600}));
     const Rect grid = ui::test::ScreenBounds(window->Ggrid().Handle());
     EXPECT_EQ((Rect{grid.left - panel.left, grid.top - panel.top, grid.width, 0}), (Rect{8, 139, 525, 0}));
     const Rect ordered = ui::test::ScreenBounds(window->GoodsLst().Handle());
@@ -388,10 +397,9 @@ TEST_F(OrderWindow, PaintsFilledWithGoodsOrdersAndTheSession) {
     auto window = Open();
     window->Show();
     window->HandleOrderCommand(114, "");
-    const char8_t* goods[] = {u8"1,可口可樂,25",  u8"2,雪碧,25",   u8"3,熱咖啡,45", u8"4,奶茶,35",
-                              u8"5,牛肉麵,90",    u8"6,排骨飯,85", u8"7,熱狗,30",   u8"8,洋芋片,20",
-                              u8"9,礦泉水,15",    u8"10,三明治,40", u8"11,關東煮,50", u8"12,泡麵,35",
-                              u8"13,冰淇淋,30",   u8"14,香腸,25"};
+    const char8_t* goods[] = {u8"1,可口可樂,25", u8"2,雪碧,25",  u8"3,熱咖啡,45",  u8"4,奶茶,35",   u8"5,牛肉麵,90",
+                              u8"6,排骨飯,85",   u8"7,熱狗,30",  u8"8,洋芋片,20",  u8"9,礦泉水,15", u8"10,三明治,40",
+                              u8"11,關東煮,50",  u8"12,泡麵,35", u8"13,冰淇淋,30", u8"14,香腸,25"};
     for (const char8_t* item : goods) window->HandleOrderCommand(115, T(item));
     window->HandleOrderCommand(117, "0,45000.5,0,A12");
     ClickCell(window->Ggrid(), 5, 1, 2);
