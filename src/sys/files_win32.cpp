@@ -76,6 +76,21 @@ void WriteFileBytes(const Big5& path, std::string_view bytes) {
     if (!SetEndOfFile(file.Get())) ThrowWriteFailure(path);
 }
 
+void AppendFileBytes(const Big5& path, std::string_view bytes) {
+    const win32::ScopedHandle file(CreateFileW(WideFromBig5(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) ThrowWriteFailure(path);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const auto chunk = static_cast<DWORD>(std::min(bytes.size() - done, kMaxChunk));
+        DWORD written = 0;
+        if (!WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            ThrowWriteFailure(path);
+        }
+        done += written;
+    }
+}
+
 bool DeleteFileAt(const Big5& path) { return DeleteFileW(WideFromBig5(path).c_str()) != FALSE; }
 
 }  // namespace corvina
