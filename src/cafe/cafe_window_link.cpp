@@ -5,7 +5,7 @@
 
 #include "cafe/cafe_dispatch.h"
 #include "cafe/cafe_protocol.h"
-#include "cafe/order_log_removal.h"
+#include "orders/order_log_file.h"
 #include "ui/application.h"
 #include "ui/guard.h"
 

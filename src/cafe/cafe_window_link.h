@@ -47,6 +47,8 @@ public:
 
     bool EntryGranted() const { return entryGranted_; }
     void SetEntryGranted(bool granted) { entryGranted_ = granted; }
+    // For the ordering window, which grants entry on the café client's answer.
+    bool& EntryGrantedFlag() { return entryGranted_; }
 
     // Brings the menu to the front and opens the ordering window modally, or
     // re-initialises it when it is open already.

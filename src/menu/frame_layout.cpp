@@ -1,6 +1,8 @@
 #include "menu/frame_layout.h"
 
 #include "menu/menu_data.h"
+#include "sys/big5.h"
+#include "sys/folder_rules.h"
 
 namespace corvina {
 
@@ -64,6 +66,12 @@ GlyphNames SmallButtonGlyphNames(FrameSize size, SmallButton button) {
     constexpr std::array<const char*, 3> kStems{"B_L", "B_P", "B_M"};
     const std::string stem = kStems[static_cast<std::size_t>(ActionKind(button) - 1)];
     return {.Glyph = SmallSuffixed(stem + "_H", size), .Glyphfocus = SmallSuffixed(stem + "_L", size)};
+}
+
+bool TargetIsProgram(std::string_view target) {
+    const std::string_view extension = FileExtension(target);
+    return EqualsIgnoreAsciiCase(extension, ".exe") || EqualsIgnoreAsciiCase(extension, ".com") ||
+           EqualsIgnoreAsciiCase(extension, ".bat");
 }
 
 Point NextItemOrigin(FrameSize size, int screenWidth, Point origin) {

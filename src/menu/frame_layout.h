@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "sys/geometry.h"
 
@@ -57,6 +58,13 @@ struct GlyphNames {
     std::string Glyphfocus;  // hover look
 };
 GlyphNames SmallButtonGlyphNames(FrameSize size, SmallButton button);
+
+// A target that carries its own icon: ".exe", ".com" or ".bat" in any
+// letter case. Other targets show the icon of the program that opens them.
+bool TargetIsProgram(std::string_view target);
+
+// Where a 32-pixel icon goes to sit centred on a picture of that size.
+constexpr Point IconPoint(int width, int height) { return {(width - 32) / 2, (height - 32) / 2}; }
 
 // Where the first frame of every channel goes.
 inline constexpr Point kChannelStart{4, 5};

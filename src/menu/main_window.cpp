@@ -1,81 +1,78 @@
 #include "menu/main_window.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "app/settings_files.h"
 #include "cafe/cafe_system_check.h"
-#include "cafe/order_log_removal.h"
+#include "menu/foods_menu_order_window.h"
+#include "orders/expend_list.h"
+#include "orders/order_log_file.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/text.h"
+#include "sys/wait_ticks.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
-#include "ui/label.h"
-#include "ui/panel.h"
-#include "widgets/ev_btn.h"
-#include "widgets/ev_panel.h"
+#include "ui/picture_error.h"
 #include "widgets/wait_window.h"
 
 namespace corvina {
+namespace {
+
+constexpr int kStripStepMs = 15;
+
+ui::PageStack& AddPages(ui::WinControl& window) {
+    auto& pages = window.Add<ui::PageStack>();
+    pages.SetAlign(ui::Align::Client);
+    pages.AddPage("PageDesktop");
+    return pages;
+}
+
+void WaitWithMessagesFlowing(int milliseconds) {
+    WaitTicks(milliseconds, true, [] { return static_cast<std::uint32_t>(GetTickCount()); },
+              [] { ui::Application::Instance().ProcessMessages(); });
+}
+
+// Edges included: the pointer on the strip's last pixel row is still on it.
+bool CursorOver(const ui::WinControl& control) {
+    POINT cursor{};
+    RECT bounds{};
+    if (!GetCursorPos(&cursor) || !GetWindowRect(control.Handle(), &bounds)) return false;
+    return cursor.x >= bounds.left && cursor.x <= bounds.right && cursor.y >= bounds.top && cursor.y <= bounds.bottom;
+}
+
+Big5 IconFileFor(const Big5& target) { return TargetIsProgram(target) ? target : Big5{}; }
+
+}  // namespace
 
 TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options)
     : TfHintForm(L"TfSmenu", settings),
       machine_(machine),
       settings_(settings),
       options_(std::move(options)),
+      topBar_(BuildTopBar(*this)),
+      strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
+      pages_(AddPages(*this)),
       cafe_(*this, machine, settings, options_.programFolder) {
     SetCaption("Corvina");
-    BuildTopBar();
+    Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
+        TabssetChange(sender, canChange, newIndex);
+    };
+    Pnl_Chanel().OnMouseEnter = [this](ui::Control& sender) { Pnl_ChanelMouseEnter(sender); };
+    Pnl_Chanel().OnMouseLeave = [this](ui::Control& sender) { Pnl_ChanelMouseLeave(sender); };
+    B_Exit().OnClick = [this](ui::Control& sender) { B_EXitClick(sender); };
+    B_intofoods().OnClick = [this](ui::Control&) { cafe_.ShowOrderWindow(); };
+    cafe_.SetOrderWindowFactory([this] { return MakeOrderWindow(); });
+    cafe_.SetConsumptionListCloser([] { CloseConsumptionList(); });
 }
 
-namespace {
-
-constexpr Color kLogoPanelGround = Color::Rgb(111, 128, 144);
-
-// A lit picture over the logo panel's wallpaper that shows only under the pointer.
-TEvBtn& AddHoverButton(ui::WinControl& parent, const Rect& bounds, const char* picture) {
-    auto& button = parent.Add<TEvBtn>();
-    button.SetBounds(bounds);
-    button.SetCursor(ui::Cursor::Hand);
-    button.SetTransparent(true);
-    button.SetStyle(TbuttonStyle::byNone);
-    button.SetGlyphfocus(ui::Bitmap::LoadFromResource(picture));
-    button.SetSpacing(12);
-    button.SetPress_Move(false);
-    button.SetTrans_Icon(false);
-    return button;
-}
-
-}  // namespace
-
-void TfSmenu::BuildTopBar() {
-    auto& top = Add<ui::Panel>();
-    top.SetAlign(ui::Align::Top);
-    top.SetHeight(51);
-    top.SetBevelOuter(ui::BevelCut::None);
-    top.SetColor(corvina::Color::System(9));  // caption text
-
-    auto& left = top.Add<TEvPanel>();
-    left.SetAlign(ui::Align::Left);
-    left.SetWidth(201);
-    left.SetBevelOuter(ui::BevelCut::None);
-    left.SetColor(kLogoPanelGround);
-    left.SetLocked(true);
-    left.Wallpaper().Picture().LoadFromResourceData("LOGOPANEL");
-    left.Wallpaper().SetStyle(TPanelWallpaperStyle::wpLeftTop);
-    AddHoverButton(left, {1, 0, 40, 37}, "GLOBE_LIT");
-    AddHoverButton(left, {145, 8, 40, 37}, "FOOD_LIT");
-
-    auto& client = top.Add<ui::Panel>();
-    client.SetAlign(ui::Align::Client);
-    client.SetBevelOuter(ui::BevelCut::None);
-    client.SetColor(corvina::Color::Rgb(255, 255, 255));
-    auto& notice = client.Add<ui::Label>(T(u8"※ 注意：所展示遊戲圖片版權慎重申明皆為其原創公司所有。"));
-    notice.SetAlign(ui::Align::Bottom);
-    notice.SetHeight(11);
-    notice.SetAlignment(ui::TextAlign::Right);
-    notice.SetColor(kLogoPanelGround);
-    notice.SetFont(ui::Font(T(u8"新細明體"), 11, ui::FontStyle::None, corvina::Color::Rgb(128, 0, 0)));
+std::unique_ptr<OrderWindow> TfSmenu::MakeOrderWindow() {
+    OrderWindowLinks links;
+    links.sendCafeCommand = [this](std::int32_t number, std::string_view data) { cafe_.Send(number, data); };
+    return std::make_unique<FoodsMenuOrderWindow>(ui::MakeForm<TffoodsMenu>(
+        machine_, settings_, options_.programFolder, cafe_.EntryGrantedFlag(), std::move(links)));
 }
 
 std::vector<CreationStep> TfSmenu::CreationSteps() {
@@ -88,7 +85,10 @@ std::vector<CreationStep> TfSmenu::CreationSteps() {
         {"order log", [this] { corvina::DeleteOrderLog(options_.programFolder); }},
         {"menu settings", [this] { ReadMenuSettings(); }},
         {"settings strip", [this] { stripShown_ = false; }},
+        {"buttons", [this] { EnableButtons(); }},
         {"taskbar", [this] { ApplyTaskbarSetting(); }},
+        {"screen choices", [this] { PreselectScreenChoices(); }},
+        {"strip place", [this] { PlaceSettingsStrip(); }},
         {"menu", [this] { BuildMenu(); }},
     };
 }
@@ -117,9 +117,23 @@ void TfSmenu::ReadMenuSettings() {
     CafeSystemInstalled();
 }
 
+void TfSmenu::EnableButtons() {
+    // Ordering is always on, whatever Support says.
+    B_intofoods().SetEnabled(true);
+    B_Exit().SetEnabled(settings_.CanQuit);
+}
+
 void TfSmenu::ApplyTaskbarSetting() {
     if (settings_.HideTaskBar) machine_.ShowTaskbar(false);
 }
+
+void TfSmenu::PreselectScreenChoices() {
+    // The colour depth and screen area choices follow the screen here.
+}
+
+int TfSmenu::StripWidth() const { return Width() - Pnl_Left().Width() + 2; }
+
+void TfSmenu::PlaceSettingsStrip() { Pnl_Chanel().SetBounds({0, kStripHiddenTop, StripWidth(), kStripHeight}); }
 
 void TfSmenu::BuildMenu() {
     items_.Clear();
@@ -130,12 +144,140 @@ void TfSmenu::BuildMenu() {
         return;
     }
     if (menu.itemsLeftOut > 0) ui::ShowWarning(ItemsLeftOutMessage(menu.itemsLeftOut));
-    for (const MenuChannel& channel : menu.channels) {
-        for (const MenuLine& line : channel.lines) items_.Append(line.item);
+
+    std::vector<Big5> names;
+    for (const MenuChannel& channel : menu.channels) names.push_back(channel.name);
+    Tabsset().SetTabs(names);
+
+    framePictures_ = LoadFramePictures(FrameSizeOf(settings_.FrameSmallSize));
+    for (std::size_t k = 0; k < menu.channels.size(); ++k) {
+        nextOrigin_ = kChannelStart;
+        TEVScrollBox& page = AddMenuPage(static_cast<int>(k));
+        for (const MenuLine& line : menu.channels[k].lines) {
+            AddMenuItem(line.item.Caption, line.picture, line.item.Target, page, line.item.Flag);
+        }
+    }
+    framePictures_.reset();  // the frames hold their own shares now
+
+    if (!settings_.HideDeskTop) Tabsset().InsertTab(0, T(u8"桌　面"));
+    Tabsset().SetTabIndex(settings_.HideDeskTop ? 0 : 1);
+}
+
+TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
+    ui::WinControl& page = pages_.AddPage(std::to_string(pages_.PageCount()));
+    auto& box = page.Add<TEVScrollBox>();
+    box.SetAlign(ui::Align::Client);
+    box.SetParentColor(false);
+    box.SetColor(kLightOrange);
+    box.Wallpaper().SetStyle(TPanelWallpaperStyle::wpStretch);
+    try {
+        const std::vector<PageBackground>& backgrounds = settings_.PageBackgrounds;
+        if (!backgrounds.empty()) {
+            const auto entry = std::min(static_cast<std::size_t>(channel), backgrounds.size() - 1);
+            box.SetColor(backgrounds[entry].color);
+            if (FileExists(backgrounds[entry].picture)) box.Wallpaper().Picture().LoadFromFile(backgrounds[entry].picture);
+        }
+    } catch (const std::exception&) {
+        // A page background that cannot be shown leaves the page its colour.
+    }
+    return box;
+}
+
+void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page,
+                          bool flag) {
+    const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
+    const ItemFrameEvents events{
+        [this](ui::Control& sender) { ItemPictureClick(sender); },
+        [this](ui::Control& sender) { ItemButtonEnter(sender); },
+        [this](ui::Control& sender, bool& disFocus) { ItemButtonLeave(sender, disFocus); },
+    };
+    const ItemFrame frame =
+        AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
+
+    const Big5 pictureFile = ItemPicturePath(options_.programFolder, picture);
+    bool pictureShown = false;
+    if (FileExists(pictureFile)) {
+        try {
+            frame.picture.Wallpaper().Picture().LoadFromFile(pictureFile, frame.picture.Width(),
+                                                             frame.picture.Height());
+            pictureShown = true;
+        } catch (const ui::PictureError&) {
+            // A damaged or foreign picture costs this item its picture, not
+            // the rest of the menu its pages.
+        }
+    }
+    if (!pictureShown) ComposeItemPicture(frame.frame, frame.picture, IconFileFor(target), settings_.SubItemMAP);
+
+    nextOrigin_ = NextItemOrigin(size, GetSystemMetrics(SM_CXSCREEN), nextOrigin_);
+    items_.Append(MenuItem{flag, target, caption});
+}
+
+TEVScrollBox& TfSmenu::ChannelBox(int channel) const {
+    const ui::WinControl& page = pages_.Page(channel + 1);
+    return dynamic_cast<TEVScrollBox&>(*page.Children().at(0));
+}
+
+void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
+    const int page = NewTabindex + (settings_.HideDeskTop ? 1 : 0);
+    CanChange = page < pages_.PageCount();
+    if (!CanChange) {
+        ui::ShowError(T(u8"無此頁！"));
+        return;
+    }
+    if (page < 0) return;
+    if (page == 0 && !settings_.HideDeskTop && desktopCapture_ == nullptr) {
+        const HWND desktop = FindWindowW(L"Progman", nullptr);
+        if (desktop != nullptr && IsWindow(desktop)) {
+            desktopCapture_ = desktop;
+            machine_.SetWindowParent(desktop, pages_.Page(0).Handle());
+        }
+    }
+    pages_.SetActivePageIndex(page);
+}
+
+void TfSmenu::Pnl_ChanelMouseEnter(ui::Control&) {
+    if (Pnl_Chanel().Top() < kStripShownTop) PanelChannalEnter(false);
+}
+
+void TfSmenu::Pnl_ChanelMouseLeave(ui::Control&) {
+    if (Pnl_Chanel().Top() >= kStripShownTop) PanelChannalEnter(true);
+}
+
+void TfSmenu::PanelChannalEnter(bool hide) {
+    // Onto one of the strip's own controls is no leaving.
+    if (stripShown_ && CursorOver(Pnl_Chanel())) return;
+    stripShown_ = !hide;
+    if (!hide) {
+        for (int top = kStripHiddenTop; top <= kStripShownTop; ++top) SlideStripTo(top);
+    } else {
+        for (int top = Pnl_Chanel().Top(); top >= kStripHiddenTop; --top) SlideStripTo(top);
     }
 }
 
-void TfSmenu::DoShow() { TfHintForm::DoShow(); }
+void TfSmenu::SlideStripTo(int top) {
+    Pnl_Chanel().SetTop(top);
+    UpdateWindow(Pnl_Chanel().Handle());
+    WaitWithMessagesFlowing(kStripStepMs);
+}
+
+void TfSmenu::B_EXitClick(ui::Control&) { Close(); }
+
+void TfSmenu::ItemPictureClick(ui::Control&) {
+    // Starting the item follows here.
+}
+
+void TfSmenu::ItemButtonEnter(ui::Control&) {
+    // The record choice, the web links or the note open here.
+}
+
+void TfSmenu::ItemButtonLeave(ui::Control&, bool&) {
+    // Whether the hover look ends is decided here.
+}
+
+void TfSmenu::DoShow() {
+    TfHintForm::DoShow();
+    Pnl_Chanel().SetWidth(StripWidth());
+}
 
 void TfSmenu::DoActivate() {
     TfHintForm::DoActivate();

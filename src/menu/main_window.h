@@ -5,14 +5,21 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/settings.h"
 #include "app/startup.h"
 #include "cafe/cafe_window_link.h"
+#include "menu/item_frames.h"
 #include "menu/menu_data.h"
+#include "menu/settings_strip.h"
+#include "menu/top_bar.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
+#include "ui/page_stack.h"
+#include "widgets/ev_scroll_box.h"
 #include "widgets/hint_form.h"
 
 namespace corvina {
@@ -33,6 +40,30 @@ public:
     // The names of the creation steps that completed, in order.
     const std::vector<std::string_view>& CompletedSteps() const { return completedSteps_; }
 
+    // The window's parts, by their component names.
+    TEVTabset& Tabsset() const { return topBar_.Tabsset; }
+    TEvBtn& B_intoBrowser() const { return topBar_.B_intoBrowser; }
+    TEvBtn& B_intofoods() const { return topBar_.B_intofoods; }
+    TEvPanel& Pnl_Left() const { return topBar_.Pnl_Left; }
+    TEvPanel& Pnl_Chanel() const { return strip_.Pnl_Chanel; }
+    ui::RadioGroup& Rg_Color() const { return strip_.Rg_Color; }
+    ui::RadioGroup& RG_Area() const { return strip_.RG_Area; }
+    TEvBtn& B_Setup() const { return strip_.B_Setup; }
+    TEvBtn& B_Exit() const { return strip_.B_Exit; }
+    ui::PageStack& Pages() const { return pages_; }
+    // The scroll box of channel k's page, which holds its item frames.
+    TEVScrollBox& ChannelBox(int channel) const;
+    bool StripShown() const { return stripShown_; }
+    HWND DesktopCapture() const { return desktopCapture_; }
+
+    void TabssetChange(ui::Control& sender, bool& CanChange, int NewTabindex);
+    void Pnl_ChanelMouseEnter(ui::Control& sender);
+    void Pnl_ChanelMouseLeave(ui::Control& sender);
+    // Slides the strip down (false) or up (true), 1 pixel per 15 ms with
+    // messages flowing.
+    void PanelChannalEnter(bool hide);
+    void B_EXitClick(ui::Control& sender);
+
 protected:
     void DoCreate() override;    // FormCreate
     void DoShow() override;      // FormShow
@@ -42,20 +73,39 @@ protected:
 
 private:
     std::vector<CreationStep> CreationSteps();
-    void BuildTopBar();
     void RunFirstRunWizard();
     void AutoUpdate();
     void ReadMenuSettings();
+    void EnableButtons();
     void ApplyTaskbarSetting();
+    void PreselectScreenChoices();
+    void PlaceSettingsStrip();
     void BuildMenu();
+    std::unique_ptr<OrderWindow> MakeOrderWindow();
+    TEVScrollBox& AddMenuPage(int channel);
+    void AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page, bool flag);
+    int StripWidth() const;
+    void SlideStripTo(int top);
+
+    // What the item frames' buttons do (run, hover, leave).
+    void ItemPictureClick(ui::Control& sender);
+    void ItemButtonEnter(ui::Control& sender);
+    void ItemButtonLeave(ui::Control& sender, bool& DisFocus);
 
     Machine& machine_;
     MenuSettings& settings_;
     StartupOptions options_;
+    TopBar topBar_;
+    SettingsStrip strip_;
+    ui::PageStack& pages_;
     bool stripShown_ = false;
     HWND desktopCapture_ = nullptr;
     MenuItemTable items_;
     std::vector<std::string_view> completedSteps_;
+
+    // The menu build's running state.
+    std::optional<FramePictures> framePictures_;
+    Point nextOrigin_ = kChannelStart;
     CafeWindowLink cafe_;
 };
 

@@ -15,6 +15,9 @@ bool FolderExists(const Big5& path);
 std::optional<std::string> ReadFileBytes(const Big5& path);
 // Replaces the file; throws std::runtime_error naming the path on failure.
 void WriteFileBytes(const Big5& path, std::string_view bytes);
+// Adds to the end of the file, creating it when missing; throws
+// std::runtime_error naming the path on failure.
+void AppendFileBytes(const Big5& path, std::string_view bytes);
 // True when the file existed and is gone.
 bool DeleteFileAt(const Big5& path);
 

@@ -44,6 +44,13 @@ void WriteFileBytes(const Big5& path, std::string_view bytes) {
     if (!out) throw std::runtime_error("cannot write the file " + Utf8FromBig5(path));
 }
 
+void AppendFileBytes(const Big5& path, std::string_view bytes) {
+    std::ofstream out(NativePath(path), std::ios::binary | std::ios::app);
+    if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (out) out.flush();
+    if (!out) throw std::runtime_error("cannot append to the file " + Utf8FromBig5(path));
+}
+
 bool DeleteFileAt(const Big5& path) {
     std::error_code error;
     return FileExists(path) && std::filesystem::remove(NativePath(path), error);

@@ -58,22 +58,37 @@ std::optional<std::string> ReadFileBytes(const Big5& path) {
     return bytes;
 }
 
+namespace {
+
+void WriteAll(HANDLE file, const Big5& path, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const auto chunk = static_cast<DWORD>(std::min(bytes.size() - done, kMaxChunk));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            ThrowWriteFailure(path);
+        }
+        done += written;
+    }
+}
+
+}  // namespace
+
 void WriteFileBytes(const Big5& path, std::string_view bytes) {
     // Not CREATE_ALWAYS: Windows refuses that on a hidden or system file,
     // and a hidden settings file must stay writable.
     const win32::ScopedHandle file(CreateFileW(WideFromBig5(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowWriteFailure(path);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const auto chunk = static_cast<DWORD>(std::min(bytes.size() - done, kMaxChunk));
-        DWORD written = 0;
-        if (!WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) {
-            ThrowWriteFailure(path);
-        }
-        done += written;
-    }
+    WriteAll(file.Get(), path, bytes);
     if (!SetEndOfFile(file.Get())) ThrowWriteFailure(path);
+}
+
+void AppendFileBytes(const Big5& path, std::string_view bytes) {
+    const win32::ScopedHandle file(CreateFileW(WideFromBig5(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) ThrowWriteFailure(path);
+    WriteAll(file.Get(), path, bytes);
 }
 
 bool DeleteFileAt(const Big5& path) { return DeleteFileW(WideFromBig5(path).c_str()) != FALSE; }

@@ -30,49 +30,44 @@ BITMAPINFO TopDown24(int width, int height) {
 
 }  // namespace
 
-Bitmap::Bitmap(int width, int height) {
-    if (width <= 0 || height <= 0) return;
+std::shared_ptr<Bitmap::Dib> Bitmap::NewDib(int width, int height) {
+    if (width <= 0 || height <= 0) return nullptr;
     const BITMAPINFO info = TopDown24(width, height);
     void* bits = nullptr;
-    handle_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!handle_) return;
-    bits_ = static_cast<std::uint8_t*>(bits);
-    width_ = width;
-    height_ = height;
-    std::memset(bits_, 0xFF, static_cast<std::size_t>(Stride() * height_));
+    auto dib = std::make_shared<Dib>();
+    dib->handle.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib->handle) return nullptr;
+    dib->bits = static_cast<std::uint8_t*>(bits);
+    dib->width = width;
+    dib->height = height;
+    return dib;
 }
 
-Bitmap::Bitmap(const Bitmap& other) : Bitmap(other.width_, other.height_) {
-    if (!handle_) return;
+Bitmap::Bitmap(int width, int height) {
+    std::shared_ptr<Dib> dib = NewDib(width, height);
+    if (!dib) return;
+    std::memset(dib->bits, 0xFF, static_cast<std::size_t>(dib->Stride() * height));
+    dib_ = std::move(dib);
+}
+
+Bitmap::Bitmap(const Bitmap& other) = default;
+Bitmap& Bitmap::operator=(const Bitmap& other) = default;
+Bitmap::Bitmap(Bitmap&& other) noexcept = default;
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept = default;
+Bitmap::~Bitmap() = default;
+
+void Bitmap::MakeOwnDib() {
+    if (!dib_ || dib_.use_count() == 1) return;
+    std::shared_ptr<Dib> own = NewDib(dib_->width, dib_->height);
+    if (!own) throw PictureError(Big5{}, T(u8"記憶體不足，無法複製圖片"));
     GdiFlush();
-    std::memcpy(bits_, other.bits_, static_cast<std::size_t>(Stride() * height_));
-    transparent_ = other.transparent_;
-    transparentColor_ = other.transparentColor_;
+    std::memcpy(own->bits, dib_->bits, static_cast<std::size_t>(own->Stride() * own->height));
+    dib_ = std::move(own);
 }
 
-Bitmap& Bitmap::operator=(const Bitmap& other) {
-    if (this != &other) *this = Bitmap(other);
-    return *this;
-}
-
-Bitmap::Bitmap(Bitmap&& other) noexcept
-    : handle_(std::move(other.handle_)),
-      bits_(std::exchange(other.bits_, nullptr)),
-      width_(std::exchange(other.width_, 0)),
-      height_(std::exchange(other.height_, 0)),
-      transparent_(std::exchange(other.transparent_, false)),
-      transparentColor_(std::exchange(other.transparentColor_, std::nullopt)) {}
-
-Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
-    if (this != &other) {
-        handle_ = std::move(other.handle_);
-        bits_ = std::exchange(other.bits_, nullptr);
-        width_ = std::exchange(other.width_, 0);
-        height_ = std::exchange(other.height_, 0);
-        transparent_ = std::exchange(other.transparent_, false);
-        transparentColor_ = std::exchange(other.transparentColor_, std::nullopt);
-    }
-    return *this;
+HBITMAP Bitmap::WritableHandle() {
+    MakeOwnDib();
+    return Handle();
 }
 
 Bitmap Bitmap::LoadFromFile(const Big5& path) {
@@ -89,11 +84,12 @@ std::optional<Bitmap> Bitmap::FromBmpBytes(std::string_view bytes) {
     if (!layout) return std::nullopt;
     Bitmap bitmap(layout->width, layout->height);
     if (bitmap.Empty()) return std::nullopt;
+    const HBITMAP target = bitmap.WritableHandle();
 
     // The header, masks and palette, copied to memory aligned for BITMAPINFO.
     std::vector<std::uint32_t> info((layout->infoSize + 3) / 4);
     std::memcpy(info.data(), bytes.data() + layout->infoOffset, layout->infoSize);
-    const MemoryDC memory(bitmap.Handle());
+    const MemoryDC memory(target);
     const int rows = StretchDIBits(memory.Get(), 0, 0, layout->width, layout->height, 0, 0, layout->width,
                                    layout->height, bytes.data() + layout->bitsOffset,
                                    reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, SRCCOPY);
@@ -116,10 +112,10 @@ Bitmap Bitmap::FromHandle(HBITMAP source) {
     const int height = description.bmHeight < 0 ? -description.bmHeight : description.bmHeight;
     Bitmap bitmap(description.bmWidth, height);
     if (bitmap.Empty()) return bitmap;
-    BITMAPINFO info = TopDown24(bitmap.width_, height);
+    BITMAPINFO info = TopDown24(bitmap.Width(), height);
     const win32::ReleasedDC screen = win32::ReleasedDC::Of(nullptr);
-    GdiFlush();
-    if (GetDIBits(screen.Get(), source, 0, static_cast<UINT>(height), bitmap.bits_, &info, DIB_RGB_COLORS) != height) {
+    const PixelView24 pixels = bitmap.Pixels();
+    if (GetDIBits(screen.Get(), source, 0, static_cast<UINT>(height), pixels.bits, &info, DIB_RGB_COLORS) != height) {
         return {};
     }
     return bitmap;
@@ -127,33 +123,34 @@ Bitmap Bitmap::FromHandle(HBITMAP source) {
 
 PixelView24 Bitmap::Pixels() {
     if (Empty()) return {};
+    MakeOwnDib();
     GdiFlush();
-    return {bits_, width_, height_, Stride()};
+    return {dib_->bits, dib_->width, dib_->height, dib_->Stride()};
 }
 
 Color Bitmap::Pixel(Point point) const {
-    if (Empty() || point.x < 0 || point.y < 0 || point.x >= width_ || point.y >= height_) return kColorNone;
+    if (Empty() || point.x < 0 || point.y < 0 || point.x >= Width() || point.y >= Height()) return kColorNone;
     GdiFlush();
-    const std::uint8_t* pixel = Row(point.y) + 3 * point.x;
+    const std::uint8_t* pixel = dib_->Row(point.y) + 3 * point.x;
     return Color::Rgb(pixel[2], pixel[1], pixel[0]);
 }
 
 Color Bitmap::TransparentColor() const {
     if (transparentColor_) return *transparentColor_;
-    return Pixel({0, height_ - 1});
+    return Pixel({0, Height() - 1});
 }
 
-void Bitmap::Draw(Canvas& canvas, Point at) const { StretchDraw(canvas, {at.x, at.y, at.x + width_, at.y + height_}); }
+void Bitmap::Draw(Canvas& canvas, Point at) const { StretchDraw(canvas, {at.x, at.y, at.x + Width(), at.y + Height()}); }
 
 void Bitmap::StretchDraw(Canvas& canvas, const EdgeRect& d) const {
     if (Empty() || d.Width() <= 0 || d.Height() <= 0) return;
     if (transparent_) {
-        canvas.TransparentCopy(d, *this, {0, 0, width_, height_}, TransparentColor());
+        canvas.TransparentCopy(d, *this, {0, 0, Width(), Height()}, TransparentColor());
         return;
     }
     const MemoryDC memory(Handle(), canvas.Handle());
     const int mode = SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
-    StretchBlt(canvas.Handle(), d.left, d.top, d.Width(), d.Height(), memory.Get(), 0, 0, width_, height_,
+    StretchBlt(canvas.Handle(), d.left, d.top, d.Width(), d.Height(), memory.Get(), 0, 0, Width(), Height(),
                canvas.CopyMode());
     SetStretchBltMode(canvas.Handle(), mode);
 }

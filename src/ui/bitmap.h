@@ -1,10 +1,14 @@
 #pragma once
 // A picture in memory: a 24-bit top-down DIB section, so that its pixels can
 // be read and turned in place (sys/rotate_bitmap.h) as well as drawn.
+// Copies share one DIB until one of them is written to: a thousand menu
+// frames showing the same built-in picture cost one GDI object, not a
+// thousand.
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -24,10 +28,13 @@ public:
     Bitmap() = default;
     // White; nothing for a side of 0 or less.
     Bitmap(int width, int height);
+    // Out of line: GCC's null-dereference check misreads shared_ptr copies
+    // inlined into callers.
     Bitmap(const Bitmap& other);
     Bitmap& operator=(const Bitmap& other);
     Bitmap(Bitmap&& other) noexcept;
     Bitmap& operator=(Bitmap&& other) noexcept;
+    ~Bitmap();
 
     // A .bmp file; throws PictureError naming the file when it cannot be
     // read or is not a whole bitmap.
@@ -40,14 +47,20 @@ public:
     // A copy of any GDI bitmap that is not selected into a DC.
     static Bitmap FromHandle(HBITMAP bitmap);
 
-    bool Empty() const { return !handle_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    // For drawing and selecting; the bitmap keeps owning it.
-    HBITMAP Handle() const { return handle_.Get(); }
+    bool Empty() const { return !dib_; }
+    int Width() const { return dib_ ? dib_->width : 0; }
+    int Height() const { return dib_ ? dib_->height : 0; }
+    // For drawing from; the DIB may be shared with copies, so never draw
+    // into it: WritableHandle is for that.
+    HBITMAP Handle() const { return dib_ ? dib_->handle.Get() : nullptr; }
+    // This bitmap's own DIB, copied first when shared.
+    HBITMAP WritableHandle();
+    // Whether a copy shares the DIB.
+    bool SharesPixelsWith(const Bitmap& other) const { return dib_ && dib_ == other.dib_; }
 
-    // The pixel memory, row 0 at the top. GDI's pending drawing is flushed
-    // first; do not hold the view across more GDI drawing into the bitmap.
+    // The pixel memory, row 0 at the top, the DIB made this bitmap's own
+    // first. GDI's pending drawing is flushed first; do not hold the view
+    // across more GDI drawing into the bitmap.
     PixelView24 Pixels();
     // kColorNone outside the picture.
     Color Pixel(Point point) const;
@@ -65,13 +78,19 @@ public:
     void StretchDraw(Canvas& canvas, const EdgeRect& rect) const;
 
 private:
-    std::uint8_t* Row(int y) const { return bits_ + static_cast<std::ptrdiff_t>(y) * Stride(); }
-    std::ptrdiff_t Stride() const { return ((static_cast<std::ptrdiff_t>(width_) * 3 + 3) / 4) * 4; }
+    struct Dib {
+        win32::GdiObject<HBITMAP> handle;
+        std::uint8_t* bits = nullptr;
+        int width = 0;
+        int height = 0;
+        std::ptrdiff_t Stride() const { return ((static_cast<std::ptrdiff_t>(width) * 3 + 3) / 4) * 4; }
+        std::uint8_t* Row(int y) const { return bits + static_cast<std::ptrdiff_t>(y) * Stride(); }
+    };
 
-    win32::GdiObject<HBITMAP> handle_;
-    std::uint8_t* bits_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
+    static std::shared_ptr<Dib> NewDib(int width, int height);
+    void MakeOwnDib();
+
+    std::shared_ptr<const Dib> dib_;
     bool transparent_ = false;
     std::optional<Color> transparentColor_;
 };

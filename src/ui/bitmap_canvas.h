@@ -10,7 +10,7 @@ namespace corvina::ui {
 
 class BitmapCanvas {
 public:
-    explicit BitmapCanvas(Bitmap& bitmap) : dc_(bitmap.Handle()), canvas_(dc_.Get()) {}
+    explicit BitmapCanvas(Bitmap& bitmap) : dc_(bitmap.WritableHandle()), canvas_(dc_.Get()) {}
     BitmapCanvas(const BitmapCanvas&) = delete;
     BitmapCanvas& operator=(const BitmapCanvas&) = delete;
 

@@ -26,4 +26,9 @@ win32::GdiObject<HFONT> CreateGdiFont(const Font& font) {
     return win32::GdiObject<HFONT>(CreateFontIndirectW(&description));
 }
 
+int FontHeightOfPoints(int points) {
+    const win32::ReleasedDC screen = win32::ReleasedDC::Of(nullptr);
+    return MulDiv(points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+}
+
 }  // namespace corvina::ui

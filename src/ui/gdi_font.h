@@ -12,4 +12,7 @@ namespace corvina::ui {
 // standard control for as long as it shows the font.
 win32::GdiObject<HFONT> CreateGdiFont(const Font& font);
 
+// The character height in pixels of a font size in points on this screen.
+int FontHeightOfPoints(int points);
+
 }  // namespace corvina::ui

@@ -50,9 +50,9 @@ bool ReadHeader(Session& s, const unsigned char* data, unsigned long size, int w
     jpeg_create_decompress(&s.info);
     jpeg_mem_src(&s.info, data, size);
     jpeg_read_header(&s.info, TRUE);
-    s.info.scale_num = 1;
-    s.info.scale_denom = static_cast<unsigned>(JpegScaleDenominator(
+    s.info.scale_num = static_cast<unsigned>(JpegScaleEighths(
         static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height), wantedWidth, wantedHeight));
+    s.info.scale_denom = kJpegScaleDenominator;
     // libjpeg turns grey and YCbCr into the byte order of a 24-bit DIB
     // itself; print-shop CMYK it hands over as it is.
     const bool inks = s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK;

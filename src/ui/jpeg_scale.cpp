@@ -1,17 +1,15 @@
 #include "ui/jpeg_scale.h"
 
-#include <initializer_list>
-
 namespace corvina::ui {
 
-int JpegScaleDenominator(int width, int height, int wantedWidth, int wantedHeight) {
-    if (wantedWidth <= 0 || wantedHeight <= 0) return 1;
-    for (int denominator : {8, 4, 2}) {
-        if (ScaledJpegSide(width, denominator) >= wantedWidth && ScaledJpegSide(height, denominator) >= wantedHeight) {
-            return denominator;
+int JpegScaleEighths(int width, int height, int wantedWidth, int wantedHeight) {
+    if (wantedWidth <= 0 || wantedHeight <= 0) return kJpegScaleDenominator;
+    for (int eighths = 1; eighths < kJpegScaleDenominator; ++eighths) {
+        if (ScaledJpegSide(width, eighths) >= wantedWidth && ScaledJpegSide(height, eighths) >= wantedHeight) {
+            return eighths;
         }
     }
-    return 1;
+    return kJpegScaleDenominator;
 }
 
 }  // namespace corvina::ui

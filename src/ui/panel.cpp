@@ -48,6 +48,18 @@ void Panel::SetBorderWidth(int width) {
     Invalidate();
 }
 
+void Panel::SetBorderStyle(PanelBorder style) {
+    if (style == borderStyle_) return;
+    borderStyle_ = style;
+    const LONG_PTR windowStyle = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    const auto border = static_cast<LONG_PTR>(WS_BORDER);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, style == PanelBorder::Single ? windowStyle | border : windowStyle & ~border);
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Realign();
+    Invalidate();
+}
+
 void Panel::Paint(Canvas& canvas) {
     canvas.SetBrushColor(Color());
     canvas.FillRect({0, 0, ClientWidth(), ClientHeight()});

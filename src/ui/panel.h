@@ -8,6 +8,9 @@
 namespace corvina::ui {
 
 enum class BevelCut { None, Lowered, Raised };
+// Single is a flat one-pixel line in the window-frame colour around the
+// whole panel, outside its client area.
+enum class PanelBorder { None, Single };
 
 class Panel : public WinControl {
 public:
@@ -25,6 +28,8 @@ public:
     void SetBevelWidth(int width);
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int width);
+    PanelBorder BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(PanelBorder style);
 
 protected:
     void Paint(Canvas& canvas) override;
@@ -37,6 +42,7 @@ private:
     BevelCut bevelInner_ = BevelCut::None;
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
+    PanelBorder borderStyle_ = PanelBorder::None;
 };
 
 }  // namespace corvina::ui

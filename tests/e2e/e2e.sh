@@ -201,6 +201,32 @@ case_session() {
     wait_until "the menu to end on 5027" ended "$MENU_PID" || return
 }
 
+# A handshake answered with 5025 opens the ordering window, which asks for
+# the goods; the session's end closes it and the menu stays.
+case_orders() {
+    start_sim sim "AnnounceAnswer=5025" "RegisterKey=1" "SessionData=1,now-30,0,A12" "ServerTime=now" \
+        "Left=450" "Top=330" "StayOnTop=1" "[Goods]" "1=A01,tea,25" "2=A02,cola,30"
+    start_menu
+    wait_until "command 212" logged sim.log "recv cmd 212:" || return
+    wait_until "the ordering window's request 209" logged sim.log "recv cmd 209:" || return
+    check "212 came before 209" bash -c "cut -c25- '$CAFE/sim.log' | grep -E '^recv cmd (212|209):' | head -n1 |
+        grep -qx 'recv cmd 212:'"
+    wait_until "the goods and times to reach the menu" at_least 1 sim.log '^send cmd 119:.* -> ok$' || return
+    check "both goods went to the menu" at_least 2 sim.log '^send cmd 115:A0[12],.* -> ok$'
+
+    screenshot orders
+
+    # Closing the window activates the menu again: a new handshake must not reopen it.
+    request sim "set AnnounceAnswer=1" "send 5026"
+    wait_until "the menu's answer to 5026" logged sim.log "answer msg 5026 -> 0" || return
+    wait_until "the menu's handshake once active again" logged sim.log "recv msg 5024 wparam=0 lparam=0x$(
+        events sim.log | grep -m1 -o '^recv msg 5024 wparam=0 lparam=0x[0-9a-f]*' | cut -d x -f 2) -> 1" || return
+    screenshot after-session
+    request sim "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+    check "the ordering window opened once" test "$(events sim.log | grep -c '^recv cmd 209:')" -eq 1
+}
+
 # A menu started with no café client runs on; a client that comes later
 # and announces itself gets the link.
 case_late_client() {
@@ -244,7 +270,7 @@ case_hung_client() {
 }
 
 cases=("$@")
-[ "${#cases[@]}" -gt 0 ] || cases=(session late_client hung_client)
+[ "${#cases[@]}" -gt 0 ] || cases=(session orders late_client hung_client)
 rm -rf "$ARTIFACTS"
 for name in "${cases[@]}"; do
     begin_case "$name" && "case_$name"

@@ -140,5 +140,22 @@ TEST(ItemButtonCodes, ActionKindThousandsPlusIndex) {
     EXPECT_EQ(ItemButtonCode(SmallButton::GameRecords, 999), 1999);
 }
 
+TEST(ItemIcons, ProgramsCarryTheirOwnIconWhateverTheLetterCase) {
+    EXPECT_TRUE(TargetIsProgram("C:\\Games\\Run.EXE"));
+    EXPECT_TRUE(TargetIsProgram("start.bat"));
+    EXPECT_TRUE(TargetIsProgram("x.Com"));
+    EXPECT_FALSE(TargetIsProgram("readme.txt"));
+    EXPECT_FALSE(TargetIsProgram("C:\\Games.exe\\play"));  // a folder's dot is no extension
+    EXPECT_FALSE(TargetIsProgram("program.exe.lnk"));
+    EXPECT_FALSE(TargetIsProgram(""));
+}
+
+TEST(ItemIcons, TheIconSitsCentredWithDivisionsCutTowardZero) {
+    EXPECT_EQ(IconPoint(208, 140), (Point{88, 54}));
+    EXPECT_EQ(IconPoint(162, 110), (Point{65, 39}));
+    EXPECT_EQ(IconPoint(33, 33), (Point{0, 0}));
+    EXPECT_EQ(IconPoint(20, 20), (Point{-6, -6}));
+}
+
 }  // namespace
 }  // namespace corvina

@@ -196,23 +196,24 @@ TEST(ParsePlaceableMetafile, GivesTheFrameAndWhereTheMetafileStarts) {
     EXPECT_FALSE(ParsePlaceableMetafile(wmf.substr(0, 30)));
 }
 
-TEST(JpegScaleDenominator, ReducesOnlyAsFarAsTheWantedSizeAllows) {
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, 200, 150), 8);
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, 201, 150), 4);
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, 400, 300), 4);
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, 800, 10), 2);
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, 801, 600), 1);
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, 3200, 2400), 1) << "enlarged pictures decode whole";
-    // libjpeg rounds the reduced sides up: 1001 / 8 gives 126 pixels.
-    EXPECT_EQ(JpegScaleDenominator(1001, 1001, 126, 126), 8);
-    EXPECT_EQ(ScaledJpegSide(1001, 8), 126);
-    EXPECT_EQ(ScaledJpegSide(1000, 8), 125);
+TEST(JpegScaleEighths, ReducesOnlyAsFarAsTheWantedSizeAllows) {
+    EXPECT_EQ(JpegScaleEighths(1600, 1200, 200, 150), 1);
+    EXPECT_EQ(JpegScaleEighths(1600, 1200, 201, 150), 2);
+    EXPECT_EQ(JpegScaleEighths(640, 480, 208, 140), 3) << "240 x 180 is the first that covers the button";
+    EXPECT_EQ(JpegScaleEighths(640, 480, 162, 110), 3);
+    EXPECT_EQ(JpegScaleEighths(1600, 1200, 1400, 10), 7);
+    EXPECT_EQ(JpegScaleEighths(1600, 1200, 1401, 600), 8);
+    EXPECT_EQ(JpegScaleEighths(1600, 1200, 3200, 2400), 8) << "enlarged pictures decode whole";
+    // Rounding up keeps odd sides whole: 1001 * 1/8 is 125.125, decoded as 126.
+    EXPECT_EQ(JpegScaleEighths(1001, 1001, 126, 126), 1);
+    EXPECT_EQ(ScaledJpegSide(1001, 1), 126);
+    EXPECT_EQ(ScaledJpegSide(640, 3), 240);
 }
 
-TEST(JpegScaleDenominator, NoWantedSizeMeansFullSize) {
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, 0, 0), 1);
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, 0, 100), 1);
-    EXPECT_EQ(JpegScaleDenominator(1600, 1200, -5, -5), 1);
+TEST(JpegScaleEighths, NoWantedSizeMeansFullSize) {
+    EXPECT_EQ(JpegScaleEighths(1600, 1200, 0, 0), 8);
+    EXPECT_EQ(JpegScaleEighths(1600, 1200, 0, 100), 8);
+    EXPECT_EQ(JpegScaleEighths(1600, 1200, -5, -5), 8);
 }
 
 }  // namespace

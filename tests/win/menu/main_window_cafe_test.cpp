@@ -88,6 +88,21 @@ TEST_F(MainWindowCafe, SessionEndDeletesTheOrderLog) {
     EXPECT_FALSE(menu->EntryGranted());
 }
 
+TEST_F(MainWindowCafe, TheOrderingWindowOpensOnTheClientsRequestAndClosesAtTheSessionsEnd) {
+    WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nSupport=0\r\n");
+    test::FakeCafeClient client(L"not searched");
+    auto menu = Start();
+    EXPECT_TRUE(menu->B_intofoods().Enabled());
+    SendMessageW(menu->Handle(), kMsgCafeAnnounce, 0, client.HandleParam());
+
+    // Handled inside the ordering window's modal run.
+    PostMessageW(menu->Handle(), kMsgCafeSessionEnd, 0, 0);
+    SendMessageW(menu->Handle(), kMsgCafeOpenOrders, 0, 0);
+    EXPECT_EQ(menu->Cafe().OrderWindowOpen(), nullptr);
+    EXPECT_THAT(client.events, ::testing::Contains("209:"));
+    EXPECT_THAT(errors_, IsEmpty());
+}
+
 class MainWindowFlood : public test::NoGdiLeaks {};
 
 SIZE_T PrivateBytes() {

@@ -25,9 +25,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-const std::vector<std::string_view> kAllSteps{"no entry yet",   "first-run wizard", "loading window",
-                                              "automatic update", "order log",      "menu settings",
-                                              "settings strip", "taskbar",          "menu"};
+const std::vector<std::string_view> kAllSteps{
+    "no entry yet", "first-run wizard", "loading window", "automatic update", "order log",   "menu settings",
+    "settings strip", "buttons",        "taskbar",        "screen choices",   "strip place", "menu"};
 
 class MainWindowStart : public ui::test::UiTest {
 protected:

@@ -9,5 +9,7 @@ namespace corvina::test {
 
 // Hidden until the test shows it.
 win32::OwnedWindow MakeTestWindow(const wchar_t* title);
+// A stand-in for another program's window, found by its class.
+win32::OwnedWindow MakeWindowOfClass(const wchar_t* className, const wchar_t* title = L"");
 
 }  // namespace corvina::test

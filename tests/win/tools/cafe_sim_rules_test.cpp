@@ -110,9 +110,9 @@ TEST(CafeSimRequests, EachVerbAndItsArgument) {
 }
 
 TEST(CafeSimRequests, MistakesAreReportedNotGuessed) {
-    for (const char* line : {"send 5023", "send 5028", "send 74", "send", "send five", "reply 0", "reply -209",
-                             "reply x", "set EntryAnswer", "set =1", "quit now", "Quit", "sendd 5025", "hang", "hang 0",
-                             "hang 60001"}) {
+    for (const char* line :
+         {"send 5023", "send 5028", "send 74", "send", "send five", "reply 0", "reply -209", "reply x",
+          "set EntryAnswer", "set =1", "quit now", "Quit", "sendd 5025", "hang", "hang 0", "hang 60001"}) {
         const std::optional<Request> request = ParseRequest(line);
         ASSERT_TRUE(request) << line;
         EXPECT_EQ(request->kind, RequestKind::Invalid) << line;

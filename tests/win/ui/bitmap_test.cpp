@@ -111,25 +111,43 @@ TEST_F(BitmapTest, TheViewCanBeTurnedInPlace) {
     EXPECT_EQ(bitmap.Pixel({0, 0}), kWhite);
 }
 
-TEST_F(BitmapTest, CopiesAreDeep) {
+TEST_F(BitmapTest, CopiesShareOneDibUntilEitherIsWrittenTo) {
     Bitmap original(2, 2);
     original.SetTransparent(true);
     original.SetTransparentColor(kGreen);
+    const long before = win32::GdiObject<HBITMAP>::Live();
     Bitmap copy = original;
+    const Bitmap third = original;
+    EXPECT_EQ(win32::GdiObject<HBITMAP>::Live(), before) << "copies cost no GDI object";
+    EXPECT_TRUE(copy.SharesPixelsWith(original));
+
     {
-        BitmapCanvas paint(copy);
+        BitmapCanvas paint(copy);  // drawing into a shared DIB takes a copy first
         paint->SetPixel({0, 0}, kRed);
     }
     EXPECT_EQ(copy.Pixel({0, 0}), kRed);
     EXPECT_EQ(original.Pixel({0, 0}), kWhite);
-    EXPECT_NE(copy.Handle(), original.Handle());
+    EXPECT_EQ(third.Pixel({0, 0}), kWhite);
+    EXPECT_FALSE(copy.SharesPixelsWith(original));
+    EXPECT_TRUE(third.SharesPixelsWith(original));
     EXPECT_TRUE(copy.Transparent());
     EXPECT_EQ(copy.TransparentColor(), kGreen);
+
+    RotateBitmapInPlace(original.Pixels(), 90);  // so does writing through the view
+    EXPECT_FALSE(third.SharesPixelsWith(original));
 
     Bitmap moved = std::move(copy);
     EXPECT_TRUE(copy.Empty());  // NOLINT(bugprone-use-after-move): a moved-from bitmap is empty
     EXPECT_EQ(copy.Width(), 0);
     EXPECT_EQ(moved.Pixel({0, 0}), kRed);
+}
+
+TEST_F(BitmapTest, ALoneBitmapIsWrittenInPlace) {
+    Bitmap bitmap(2, 2);
+    const HBITMAP handle = bitmap.Handle();
+    bitmap.Pixels();
+    { BitmapCanvas paint(bitmap); }
+    EXPECT_EQ(bitmap.Handle(), handle);
 }
 
 TEST_F(BitmapTest, TransparentColourIsTheBottomLeftPixelUnlessSet) {

@@ -169,6 +169,20 @@ TEST_F(Painting, APanelBevelIsLightAboveAndDarkBelowAndTheCaptionIsDrawn) {
     EXPECT_EQ(sides, 0);
 }
 
+TEST_F(Painting, ASingleBorderIsAFramePixelOutsideTheClientAreaThatAlignedChildrenKeepClearOf) {
+    auto& panel = form_->Add<Panel>();
+    panel.SetBounds({0, 0, 60, 30});
+    auto& filler = panel.Add<Panel>();
+    filler.SetAlign(Align::Client);
+    panel.SetBorderStyle(PanelBorder::Single);
+    EXPECT_EQ(panel.ClientWidth(), 58);
+    EXPECT_EQ(panel.ClientHeight(), 28);
+    EXPECT_EQ(filler.Width(), 58);
+    panel.SetBorderStyle(PanelBorder::None);
+    EXPECT_EQ(panel.ClientWidth(), 60);
+    EXPECT_EQ(filler.Height(), 30);
+}
+
 // The bounding box of the pixels of `ink` in a rectangle of the print.
 EdgeRect InkBox(const corvina::test::MemoryDib& dib, const EdgeRect& area, COLORREF ink) {
     EdgeRect box{area.right, area.bottom, area.left, area.top};

@@ -199,7 +199,7 @@ TEST_F(PictureTest, LargeJpegsDecodeReducedForASmallPlace) {
     const Big5 path = Write("big.jpg", EncodeJpeg(200, 100));
     Picture picture;
     picture.LoadFromFile(path, 30, 10);
-    EXPECT_EQ(picture.Width(), 50) << "1/4: 1/8 would give fewer than 30 columns";
+    EXPECT_EQ(picture.Width(), 50) << "2/8: 1/8 would give fewer than 30 columns";
     EXPECT_EQ(picture.Height(), 25);
     EXPECT_TRUE(Near(picture.Bitmap()->Pixel({2, 12}), Color::Rgb(255, 0, 0)));
 
@@ -208,7 +208,11 @@ TEST_F(PictureTest, LargeJpegsDecodeReducedForASmallPlace) {
     EXPECT_EQ(picture.Height(), 13) << "libjpeg rounds up";
 
     picture.LoadFromFile(path, 150, 50);
-    EXPECT_EQ(picture.Width(), 200) << "not small enough for 1/2";
+    EXPECT_EQ(picture.Width(), 150) << "6/8";
+    EXPECT_EQ(picture.Height(), 75);
+
+    picture.LoadFromFile(path, 176, 50);
+    EXPECT_EQ(picture.Width(), 200) << "7/8 gives 175: too few";
 }
 
 TEST_F(PictureTest, ReadsBitmapsIconsAndMetafilesByContent) {

@@ -1,0 +1,30 @@
+#pragma once
+// A stack of pages filling one area, one page showing at a time.
+
+#include <vector>
+
+#include "ui/win_control.h"
+
+namespace corvina::ui {
+
+class PageStack : public WinControl {
+public:
+    explicit PageStack(WinControl& parent);
+
+    // A new page at the end, filling the stack; hidden unless it is the
+    // first. Its window text is the caption.
+    WinControl& AddPage(const Big5& caption);
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    WinControl& Page(int index) const { return *pages_.at(static_cast<std::size_t>(index)); }
+    // -1 while there is no page.
+    int ActivePageIndex() const { return active_; }
+    // Shows that page and hides the one before; an index without a page
+    // throws std::out_of_range and changes nothing.
+    void SetActivePageIndex(int index);
+
+private:
+    std::vector<WinControl*> pages_;  // owned as children
+    int active_ = -1;
+};
+
+}  // namespace corvina::ui
