@@ -245,8 +245,15 @@ case_late_client() {
         fi
         wait_until "the simulator to send 5024" at_least "$tries" sim.log '^send msg 5024' || return
     done
-    check "command 212 answered the client's 5024" bash -c "cut -c25- '$CAFE/sim.log' |
-        grep -A1 -m1 '^send msg 5024\$' | grep -qx 'recv cmd 212:'"
+    # Inside its handling of the client's 5024 the menu sends 212, and it
+    # answers with the client's window.
+    check "command 212 answered the client's 5024" bash -c "cut -c25- '$CAFE/sim.log' | awk '
+        /^send msg 5024\$/ { open = 1; next }
+        open && /^recv cmd 212:\$/ { confirmed = 1 }
+        open && /^answer msg 5024 -> / { exit !confirmed }
+        END { exit !confirmed }'"
+    check "the menu answered with the client's window" logged sim.log \
+        "answer msg 5024 -> $(events sim.log | grep -m1 -o '^info start window=[0-9]*' | cut -d= -f2)"
     request sim "send 5027"
     wait_until "the menu to end on 5027" ended "$MENU_PID" || return
 }
