@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "sys/wait_ticks.h"
+#include "ui/bitmap_resource.h"
 #include "ui/guard.h"
-#include "ui/picture_error.h"
 #include "widgets/ev_grid_paint.h"
 
 namespace corvina {
@@ -22,13 +22,11 @@ ui::WinControl::WindowParams GridParams() {
     return window;
 }
 
+// A program built without the picture shows the grid without it.
 ui::Bitmap ProgramBitmap(const Big5& name) {
-    try {
-        return ui::Bitmap::LoadFromResource(name);
-    } catch (const ui::PictureError&) {
-        // A program built without the picture shows the grid without it.
-        return {};
-    }
+    ui::Bitmap bitmap;
+    ui::LoadBitmapResource(bitmap, name);
+    return bitmap;
 }
 
 std::optional<GridKey> GridKeyOf(WORD key) {
