@@ -232,10 +232,20 @@ void TEvgrid::Scroll(int bar, WPARAM request) {
     }
 }
 
-void TEvgrid::SetScrollBars() {
+void TEvgrid::SetScrollBars(TScrollStyle style) {
+    if (style == scrollBars_) return;
+    scrollBars_ = style;
+    UpdateScrollBars();
+    TakeSize();
+    Apply();
+}
+
+void TEvgrid::UpdateScrollBars() {
     for (const int bar : {SB_VERT, SB_HORZ}) {
         const GridAxis& axis = bar == SB_VERT ? model_.Rows() : model_.Cols();
-        const int span = axis.MaxFirst() - axis.Fixed();
+        const bool allowed = scrollBars_ == TScrollStyle::ssBoth ||
+                             scrollBars_ == (bar == SB_VERT ? TScrollStyle::ssVertical : TScrollStyle::ssHorizontal);
+        const int span = allowed ? axis.MaxFirst() - axis.Fixed() : 0;
         const int page = axis.FullyVisibleCount();
         SCROLLINFO info{};
         info.cbSize = sizeof info;
@@ -267,7 +277,7 @@ void TEvgrid::Apply() {
         }
         // Extents change the scroll ranges without the model calling it a scroll.
         if (!repaint.scrolled && !repaint.all) break;
-        SetScrollBars();
+        UpdateScrollBars();
         TakeSize();
     }
     applying_ = false;

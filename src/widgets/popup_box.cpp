@@ -44,6 +44,7 @@ TPopMenuBOX::TPopMenuBOX(Point topLeft, const EdgeRect& anchor, const std::vecto
     // The panel draws the border; the grid's own would cut the last row.
     grid_ = &panel_->Add<TEvgrid>();
     grid_->SetBorderSingle(false);
+    grid_->SetScrollBars(TScrollStyle::ssNone);
     grid_->SetAlign(ui::Align::Client);
     const ui::Font font(style.fontName, PixelHeightOfPoints(style.fontSize), ui::FontStyle::None, style.textColor);
     grid_->SetFont(font);
