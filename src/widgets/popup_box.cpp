@@ -64,7 +64,6 @@ TPopMenuBOX::TPopMenuBOX(Point topLeft, const EdgeRect& anchor, const std::vecto
     grid_->OnMouseUp = [this](ui::Control&, ui::MouseButton, ui::ShiftState shift, int, int) { GridMouseUp(shift); };
     grid_->OnMouseExit = [this](ui::Control&) { Finish(-1); };
     timer_.OnTimer = [this](ui::Timer&) { Timer1Timer(); };
-    OnShow = [this](ui::Control&) { timer_.SetEnabled(true); };
 }
 
 void TPopMenuBOX::GridKeyUp(WORD key) {
@@ -72,6 +71,11 @@ void TPopMenuBOX::GridKeyUp(WORD key) {
 }
 
 void TPopMenuBOX::GridMouseUp(ui::ShiftState shift) { Finish(PopupChoiceOnRelease(grid_->Row(), shift.right)); }
+
+void TPopMenuBOX::DoShow() {
+    ui::Form::DoShow();
+    timer_.SetEnabled(true);
+}
 
 void TPopMenuBOX::Timer1Timer() {
     if (PopupBoxClosesOnTick(Active(), CursorOnScreen(), WindowEdges(Handle()), anchor_)) Finish(-1);

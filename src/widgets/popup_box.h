@@ -28,6 +28,9 @@ public:
     TEvgrid& Grid() { return *grid_; }
     ui::Panel& Panel() { return *panel_; }
 
+protected:
+    void DoShow() override;
+
 private:
     void GridKeyUp(WORD key);
     void GridMouseUp(ui::ShiftState shift);

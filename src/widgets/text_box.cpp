@@ -38,7 +38,11 @@ THintBoX::THintBoX(Point topLeft, const EdgeRect& anchor, const std::vector<Big5
     SetBounds({at.x, at.y, size.width, size.height});
 
     timer_.OnTimer = [this](ui::Timer&) { Timer1Timer(); };
-    OnShow = [this](ui::Control&) { timer_.SetEnabled(true); };
+}
+
+void THintBoX::DoShow() {
+    ui::Form::DoShow();
+    timer_.SetEnabled(true);
 }
 
 void THintBoX::Timer1Timer() {

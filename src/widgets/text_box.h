@@ -25,6 +25,9 @@ public:
     ui::Label& Label() { return *label_; }
     ui::Shape& Shape() { return *shape_; }
 
+protected:
+    void DoShow() override;
+
 private:
     void Timer1Timer();
 

@@ -142,6 +142,24 @@ TEST_F(PopupBox, StaysWhileThePointerRestsOnTheButtonAndClosesSoonAfterItLeavesB
     EXPECT_LT(closed - moved, 450u);
 }
 
+TEST_F(PopupBox, AnotherWindowTakingTheActivationClosesIt) {
+    PutCursor({110, 105});
+    auto other = NewForm();
+    EXPECT_EQ(Show({100, 100}, {}, two_,
+                   {[&](TPopMenuBOX& box) {
+                        EXPECT_TRUE(box.Active());
+                        other->Show();
+                        SetActiveWindow(other->Handle());
+                        return true;
+                    },
+                    [](TPopMenuBOX& box) {
+                        // The pointer over the list would keep it open.
+                        Hover(box, 1);
+                        return false;
+                    }}),
+              -1);
+}
+
 TEST_F(PopupBox, ABoxPassingTheRightScreenEdgeMovesLeftToEndThere) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     PutCursor({screenWidth - 5, 205});

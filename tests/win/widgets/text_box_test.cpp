@@ -80,6 +80,29 @@ TEST_F(TextBox, ShowsEachLineBlankLedAtThePointAndLivesUntilThePointerLeavesBoxA
     EXPECT_GT(edges.Width(), 10 + 10);
 }
 
+TEST_F(TextBox, AnInactiveBoxStaysOpenWhereverThePointerIsUntilItIsActiveAgain) {
+    PutCursor({110, 105});
+    auto other = NewForm();
+    DWORD away = 0;
+    bool openWhileInactive = false;
+    Show({100, 100}, {}, {T(u8"說明")},
+         {[&](THintBoX&) {
+              other->Show();
+              SetActiveWindow(other->Handle());
+              PutCursor({500, 500});
+              away = GetTickCount();
+              return true;
+          },
+          [&](THintBoX& box) {
+              if (GetTickCount() - away < 700) return false;
+              openWhileInactive = IsTextBoxOpen() && !box.Active();
+              SetActiveWindow(box.Handle());
+              return true;
+          }});
+    EXPECT_TRUE(openWhileInactive);
+    EXPECT_FALSE(IsTextBoxOpen());
+}
+
 TEST_F(TextBox, ABoxPassingTheRightScreenEdgeMovesLeftToEndThere) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     PutCursor({screenWidth - 5, 305});
