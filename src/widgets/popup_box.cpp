@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "sys/win32/handles.h"
-#include "ui/canvas.h"
 #include "widgets/grid_popup.h"
 #include "widgets/popup_support.h"
 
