@@ -25,14 +25,17 @@ class ClassKeys {
 public:
     ClassKeys() = default;
     ~ClassKeys() {
-        for (const std::wstring& key : made_) RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
+        for (const std::wstring& key : made_) {
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
+            RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+        }
     }
     ClassKeys(const ClassKeys&) = delete;
     ClassKeys& operator=(const ClassKeys&) = delete;
 
     // Sets a text value (null name: the default value), making the key.
     void Set(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-        if (key.find(L'\\') == std::wstring::npos) made_.push_back(key);
+        made_.push_back(key.substr(0, key.find(L'\\')));
         HKEY opened = nullptr;
         ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr),
                   ERROR_SUCCESS);
