@@ -43,10 +43,11 @@ bool ItemActionWindows::ItemAction(TEvBtn& button, const MenuItemTable& items, i
     return corvina::ItemAction(*this, items, programFolder_, index, event, actionKind);
 }
 
-void ItemActionWindows::PictureButtonClick(TEvBtn& button, const MenuItemTable& items) {
+void ItemActionWindows::PictureButtonClick(const ui::Control& button, const MenuItemTable& items) {
     const std::intptr_t tag = button.Tag();
     const int index = tag >= 0 && tag <= INT_MAX ? static_cast<int>(tag) : -1;
-    ItemAction(button, items, index, ItemEvent::Run, 0);
+    // Starting an item opens no popup: no hovered button is involved.
+    corvina::ItemAction(*this, items, programFolder_, index, ItemEvent::Run, 0);
 }
 
 void ItemActionWindows::SmallButtonEnter(TEvBtn& button, const MenuItemTable& items) {

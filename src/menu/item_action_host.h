@@ -49,7 +49,7 @@ public:
     bool ItemAction(TEvBtn& button, const MenuItemTable& items, int index, ItemEvent event, int actionKind);
     // The frame buttons' handlers: the picture button's tag is the item
     // index, a small button's the action kind × 1000 + the index.
-    void PictureButtonClick(TEvBtn& button, const MenuItemTable& items);
+    void PictureButtonClick(const ui::Control& button, const MenuItemTable& items);
     void SmallButtonEnter(TEvBtn& button, const MenuItemTable& items);
     void SmallButtonLeave(TEvBtn& button, const MenuItemTable& items, bool& DisFocus);
 

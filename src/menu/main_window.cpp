@@ -10,6 +10,7 @@
 #include "sys/profile_file.h"
 #include "sys/text.h"
 #include "sys/wait_ticks.h"
+#include "sys/win32/file_type.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/picture_error.h"
@@ -40,7 +41,8 @@ bool CursorOver(const ui::WinControl& control) {
     return cursor.x >= bounds.left && cursor.x <= bounds.right && cursor.y >= bounds.top && cursor.y <= bounds.bottom;
 }
 
-Big5 IconFileFor(const Big5& target) { return TargetIsProgram(target) ? target : Big5{}; }
+// A document shows the icon of the program that opens it.
+Big5 IconFileFor(const Big5& target) { return TargetIsProgram(target) ? target : FileTypeOpenProgram(target); }
 
 }  // namespace
 
@@ -51,7 +53,8 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       options_(std::move(options)),
       topBar_(BuildTopBar(*this)),
       strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
-      pages_(AddPages(*this)) {
+      pages_(AddPages(*this)),
+      itemActions_(machine, settings, options_.programFolder, GameRecordActions{}) {
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
         TabssetChange(sender, canChange, newIndex);
@@ -59,6 +62,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     Pnl_Chanel().OnMouseEnter = [this](ui::Control& sender) { Pnl_ChanelMouseEnter(sender); };
     Pnl_Chanel().OnMouseLeave = [this](ui::Control& sender) { Pnl_ChanelMouseLeave(sender); };
     B_Exit().OnClick = [this](ui::Control& sender) { B_EXitClick(sender); };
+    B_intoBrowser().OnClick = [this](ui::Control& sender) { B_intoBrowserClick(sender); };
 }
 
 std::vector<CreationStep> TfSmenu::CreationSteps() {
@@ -255,17 +259,17 @@ void TfSmenu::SlideStripTo(int top) {
 
 void TfSmenu::B_EXitClick(ui::Control&) { Close(); }
 
-void TfSmenu::ItemPictureClick(ui::Control&) {
-    // Starting the item follows here.
+void TfSmenu::ItemPictureClick(ui::Control& sender) { itemActions_.PictureButtonClick(sender, items_); }
+
+void TfSmenu::ItemButtonEnter(ui::Control& sender) {
+    itemActions_.SmallButtonEnter(dynamic_cast<TEvBtn&>(sender), items_);
 }
 
-void TfSmenu::ItemButtonEnter(ui::Control&) {
-    // The record choice, the web links or the note open here.
+void TfSmenu::ItemButtonLeave(ui::Control& sender, bool& DisFocus) {
+    itemActions_.SmallButtonLeave(dynamic_cast<TEvBtn&>(sender), items_, DisFocus);
 }
 
-void TfSmenu::ItemButtonLeave(ui::Control&, bool&) {
-    // Whether the hover look ends is decided here.
-}
+void TfSmenu::B_intoBrowserClick(ui::Control& sender) { itemActions_.B_intoBrowserClick(sender); }
 
 void TfSmenu::DoShow() {
     TfHintForm::DoShow();
