@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "support/message_box_answerer.h"
+#include "support/processes.h"
 #include "support/recording_machine.h"
+#include "sys/files.h"
 #include "sys/text.h"
 #include "sys/win32/system_info.h"
 #include "ui/ui_fixture.h"
@@ -65,21 +67,58 @@ TEST_F(ScreenSettingsTest, ARestartIsToldAndTheFormStillShowsAgainUnlessTheSetti
     EXPECT_EQ(shownAgain_, 1);
 }
 
-TEST_F(ScreenSettingsTest, ThePreselectionFollowsThisScreen) {
-    auto form = NewForm(300, 200);
+// The preselection on this screen, as "<width>x<height> <colour> <area>",
+// both groups starting at their design selections.
+std::string PreselectionHere() {
+    auto form = ui::MakeForm<ui::Form>();
     auto& color = form->Add<ui::RadioGroup>();
     color.SetItems({"256 Color", T(u8"全彩")});
     color.SetItemIndex(kColorFull);
     auto& area = form->Add<ui::RadioGroup>();
     area.SetItems({"800 * 600", "1024 * 768"});
     area.SetItemIndex(kArea1024);
-    area.SetItemIndex(kArea800);
     PreselectScreenChoices(color, area);
-
     const ScreenModeInfo screen = ScreenMode();
-    EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(color.ItemIndex(), ScreenColorBits() == 8 ? kColor256 : kColorFull);
-    EXPECT_EQ(area.ItemIndex(), screen.mode == 2 ? kArea1024 : kArea800);
+    return std::to_string(screen.width) + "x" + std::to_string(screen.height) + " " +
+           std::to_string(color.ItemIndex()) + " " + std::to_string(area.ItemIndex());
+}
+
+Big5 ProbeReport() {
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    return Big5FromWide(temp) + "corvina-screen-probe.txt";
+}
+
+// Run by the test below inside a virtual desktop of a given size.
+TEST(ScreenProbe, DISABLED_WritesThePreselection) {
+    const ui::Application app("probe");
+    WriteFileBytes(ProbeReport(), PreselectionHere());
+}
+
+// Wine's virtual desktops give the probe a screen of each size.
+TEST(ScreenPreselection, FollowsTheScreenSizeOnVirtualDesktops) {
+    wchar_t self[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    wchar_t explorer[MAX_PATH]{};
+    GetWindowsDirectoryW(explorer, MAX_PATH);
+    const std::wstring explorerPath = std::wstring(explorer) + L"\\explorer.exe";
+    const auto probe = [&](const wchar_t* size) -> std::string {
+        DeleteFileAt(ProbeReport());
+        test::ChildProcess child(explorerPath, std::wstring(L"/desktop=corvina-screen-") + size + L"," + size + L" \"" +
+                                                   self +
+                                                   L"\" --gtest_filter=ScreenProbe.* --gtest_also_run_disabled_tests");
+        child.WaitForExit(60000);
+        // The desktop's explorer may end before its program has written.
+        test::PumpUntil(20000, [] { return FileExists(ProbeReport()); });
+        Sleep(200);
+        return ReadFileBytes(ProbeReport()).value_or("(no report)");
+    };
+    const std::string full = std::to_string(kColorFull);
+    EXPECT_EQ(probe(L"800x600"), "800x600 " + full + " " + std::to_string(kArea800));
+    EXPECT_EQ(probe(L"1024x768"), "1024x768 " + full + " " + std::to_string(kArea1024));
+    EXPECT_EQ(probe(L"1280x1024"), "1280x1024 " + full + " " + std::to_string(kArea1024))
+        << "another size keeps the design selection";
+    DeleteFileAt(ProbeReport());
 }
 
 }  // namespace
