@@ -201,7 +201,7 @@ void TfFirstRun::SaveWizardSettings() {
     WriteWizardSettings(corvinaIni, {tIniPath_->Text(), tSavePath_->Text(), tLogo_->Text(), chkAutoUpdate_->Checked()});
     SaveProfile(path, corvinaIni);
     if (chkStart_->Checked()) {
-        SetAutoStart(kAutoStartValueName, AutoStartCommandLine(programFolder_, ProgramBaseName()), kAutoStartList);
+        SetAutoStart(kAutoStartValueName, WizardAutoStartCommand(programFolder_, ProgramBaseName()), kAutoStartList);
     } else {
         RemoveAutoStart(kAutoStartValueName, kAutoStartList);
     }

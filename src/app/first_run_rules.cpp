@@ -1,5 +1,6 @@
 #include "app/first_run_rules.h"
 
+#include "sys/shell_rules.h"
 #include "sys/text.h"
 
 namespace corvina {
@@ -19,6 +20,14 @@ void WriteWizardSettings(ProfileText& corvinaIni, const WizardValues& values) {
     corvinaIni.WriteString(kOptionsSection, "Logo", values.logo);
     corvinaIni.WriteBool(kOptionsSection, "Remote_AutoUpdate", values.autoUpdate);
     corvinaIni.WriteInteger(kOptionsSection, "Remote_Update", 0);
+}
+
+Big5 WizardAutoStartCommand(std::string_view programFolder, std::string_view baseName) {
+    const Big5 path = AutoStartCommandLine(programFolder, baseName);
+    if (path.find(' ') == Big5::npos) return path;
+    Big5 quoted = "\"";
+    quoted.append(path).append("\"");
+    return quoted;
 }
 
 std::vector<Big5> FirstRunMemoLines() {

@@ -1,6 +1,7 @@
 #pragma once
 // What the first-run wizard shows and writes, on profile contents.
 
+#include <string_view>
 #include <vector>
 
 #include "sys/big5.h"
@@ -23,6 +24,11 @@ WizardValues ReadWizardValues(const ProfileText& corvinaIni);
 // Writes the values and Remote_Update 0, so that the next start copies the
 // remote files whenever the remote version is not 0; keeps every other line.
 void WriteWizardSettings(ProfileText& corvinaIni, const WizardValues& values);
+
+// The autostart command of the program: its path, in double quotes when it
+// holds a blank, so that Windows cannot take a shorter path for the program
+// ("c:\program files\..." must not run "c:\program").
+Big5 WizardAutoStartCommand(std::string_view programFolder, std::string_view baseName);
 
 // The welcome sheet's eleven lines.
 std::vector<Big5> FirstRunMemoLines();

@@ -35,6 +35,12 @@ TEST(WizardSettings, TheWelcomeTextHasElevenLines) {
     EXPECT_EQ(lines[10], T(u8" 另有該遊戲選單之系統設定參數軟體請向本公司索取。"));
 }
 
+TEST(WizardSettings, TheAutostartCommandIsQuotedOnlyWhenItHoldsABlank) {
+    EXPECT_EQ(WizardAutoStartCommand("C:\\Corvina2\\", "Corvina2"), "C:\\Corvina2\\Corvina2.exe");
+    EXPECT_EQ(WizardAutoStartCommand("C:\\Program Files\\Corvina2\\", "Corvina2"),
+              "\"C:\\Program Files\\Corvina2\\Corvina2.exe\"");
+}
+
 TEST(UpdateVersion, ComparedAndStoredByTheLowSixteenBits) {
     EXPECT_EQ(VersionNumber(5), 5);
     EXPECT_EQ(VersionNumber(65536 + 5), 5);

@@ -3,6 +3,7 @@
 // registry (removed again afterwards).
 
 #include "app/first_run.h"
+#include "app/first_run_rules.h"
 
 #include <windows.h>
 
@@ -69,7 +70,7 @@ protected:
     }
 
     std::wstring ExpectedAutoStart() const {
-        return WideFromBig5(AutoStartData(AutoStartCommandLine(folder_.Path(), ProgramBaseName())));
+        return WideFromBig5(AutoStartData(WizardAutoStartCommand(folder_.Path(), ProgramBaseName())));
     }
 
     test::TempFolder folder_;
