@@ -61,11 +61,9 @@ TfFirstRun::TfFirstRun(Big5 programFolder, FirstRunDialogs dialogs)
     bNext_->OnClick = [this](ui::Control&) { B_NExtClick(); };
     pnlClt.BringToFront(*bNext_);  // over the pages it shares the panel with
 
-    ownFolderDialog_ = [this] {
-        auto dialog = std::make_unique<TFolderDialog>(this);
-        dialog->SetTitle(T(u8"請選擇路徑"));
-        return dialog;
-    }();
+    auto folderDlg = std::make_unique<TFolderDialog>(this);
+    folderDlg->SetTitle(T(u8"請選擇路徑"));
+    ownFolderDialog_ = std::move(folderDlg);
     ownPictureDialog_ = std::make_unique<TOpenPictureDialog>(Handle());
     folderDlg_ = dialogs.folder ? dialogs.folder : ownFolderDialog_.get();
     openPic_ = dialogs.picture ? dialogs.picture : ownPictureDialog_.get();
