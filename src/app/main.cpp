@@ -14,22 +14,11 @@
 #include "menu/main_window.h"
 #include "sys/text.h"
 #include "sys/win32/machine.h"
+#include "sys/win32/program_path.h"
 #include "ui/application.h"
 
 namespace corvina {
 namespace {
-
-Big5 ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return Big5FromWide(path);
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 std::vector<std::string> ArgumentsAfterProgram() {
     int count = 0;

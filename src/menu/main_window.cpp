@@ -13,6 +13,7 @@
 #include "sys/profile_file.h"
 #include "sys/text.h"
 #include "sys/wait_ticks.h"
+#include "sys/win32/file_type.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/picture_error.h"
@@ -43,7 +44,8 @@ bool CursorOver(const ui::WinControl& control) {
     return cursor.x >= bounds.left && cursor.x <= bounds.right && cursor.y >= bounds.top && cursor.y <= bounds.bottom;
 }
 
-Big5 IconFileFor(const Big5& target) { return TargetIsProgram(target) ? target : Big5{}; }
+// A document shows the icon of the program that opens it.
+Big5 IconFileFor(const Big5& target) { return TargetIsProgram(target) ? target : FileTypeOpenProgram(target); }
 
 }  // namespace
 
@@ -55,6 +57,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       topBar_(BuildTopBar(*this)),
       strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
       pages_(AddPages(*this)),
+      itemActions_(machine, settings, options_.programFolder, GameRecordActions{}),
       cafe_(*this, machine, settings, options_.programFolder) {
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
@@ -63,6 +66,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     Pnl_Chanel().OnMouseEnter = [this](ui::Control& sender) { Pnl_ChanelMouseEnter(sender); };
     Pnl_Chanel().OnMouseLeave = [this](ui::Control& sender) { Pnl_ChanelMouseLeave(sender); };
     B_Exit().OnClick = [this](ui::Control& sender) { B_EXitClick(sender); };
+    B_intoBrowser().OnClick = [this](ui::Control& sender) { B_intoBrowserClick(sender); };
     B_intofoods().OnClick = [this](ui::Control&) { cafe_.ShowOrderWindow(); };
     cafe_.SetOrderWindowFactory([this] { return MakeOrderWindow(); });
     cafe_.SetConsumptionListCloser([] { CloseConsumptionList(); });
@@ -71,6 +75,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
 std::unique_ptr<OrderWindow> TfSmenu::MakeOrderWindow() {
     OrderWindowLinks links;
     links.sendCafeCommand = [this](std::int32_t number, std::string_view data) { cafe_.Send(number, data); };
+    links.openHomePage = [this] { itemActions_.OpenHomePage(); };
     return std::make_unique<FoodsMenuOrderWindow>(ui::MakeForm<TffoodsMenu>(
         machine_, settings_, options_.programFolder, cafe_.EntryGrantedFlag(), std::move(links)));
 }
@@ -262,17 +267,17 @@ void TfSmenu::SlideStripTo(int top) {
 
 void TfSmenu::B_EXitClick(ui::Control&) { Close(); }
 
-void TfSmenu::ItemPictureClick(ui::Control&) {
-    // Starting the item follows here.
+void TfSmenu::ItemPictureClick(ui::Control& sender) { itemActions_.PictureButtonClick(sender, items_); }
+
+void TfSmenu::ItemButtonEnter(ui::Control& sender) {
+    itemActions_.SmallButtonEnter(dynamic_cast<TEvBtn&>(sender), items_);
 }
 
-void TfSmenu::ItemButtonEnter(ui::Control&) {
-    // The record choice, the web links or the note open here.
+void TfSmenu::ItemButtonLeave(ui::Control& sender, bool& DisFocus) {
+    itemActions_.SmallButtonLeave(dynamic_cast<TEvBtn&>(sender), items_, DisFocus);
 }
 
-void TfSmenu::ItemButtonLeave(ui::Control&, bool&) {
-    // Whether the hover look ends is decided here.
-}
+void TfSmenu::B_intoBrowserClick(ui::Control& sender) { itemActions_.B_intoBrowserClick(sender); }
 
 void TfSmenu::DoShow() {
     TfHintForm::DoShow();

@@ -12,6 +12,7 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "cafe/cafe_window_link.h"
+#include "menu/item_action_host.h"
 #include "menu/item_frames.h"
 #include "menu/menu_data.h"
 #include "menu/settings_strip.h"
@@ -63,6 +64,7 @@ public:
     // messages flowing.
     void PanelChannalEnter(bool hide);
     void B_EXitClick(ui::Control& sender);
+    void B_intoBrowserClick(ui::Control& sender);
 
 protected:
     void DoCreate() override;    // FormCreate
@@ -101,6 +103,7 @@ private:
     bool stripShown_ = false;
     HWND desktopCapture_ = nullptr;
     MenuItemTable items_;
+    ItemActionWindows itemActions_;
     std::vector<std::string_view> completedSteps_;
 
     // The menu build's running state.

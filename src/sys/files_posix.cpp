@@ -56,4 +56,11 @@ bool DeleteFileAt(const Big5& path) {
     return FileExists(path) && std::filesystem::remove(NativePath(path), error);
 }
 
+bool MoveFileTo(const Big5& from, const Big5& to) {
+    std::error_code error;
+    if (!FileExists(from)) return false;
+    std::filesystem::rename(NativePath(from), NativePath(to), error);
+    return !error;
+}
+
 }  // namespace corvina

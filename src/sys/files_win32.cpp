@@ -93,4 +93,8 @@ void AppendFileBytes(const Big5& path, std::string_view bytes) {
 
 bool DeleteFileAt(const Big5& path) { return DeleteFileW(WideFromBig5(path).c_str()) != FALSE; }
 
+bool MoveFileTo(const Big5& from, const Big5& to) {
+    return MoveFileExW(WideFromBig5(from).c_str(), WideFromBig5(to).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
 }  // namespace corvina

@@ -37,6 +37,10 @@ struct TextBoxStyle {
     friend bool operator==(const TextBoxStyle&, const TextBoxStyle&) = default;
 };
 
+// A font size in points as a character height in pixels on a 96-dpi
+// screen, rounded down as the system rounds it.
+constexpr int PixelHeightOfPoints(int points) { return points * 96 / 72; }
+
 // A list row: the entry with one blank in front.
 Big5 PopupEntryText(std::string_view entry);
 // Each row as high as "F" plus 6.

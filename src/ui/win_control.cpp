@@ -357,7 +357,7 @@ void WinControl::Realign() {
     std::vector<AlignedChild> aligned;
     aligned.reserve(children_.size());
     for (const auto& child : children_) aligned.push_back({child->Align(), child->Bounds(), child->Visible()});
-    const std::vector<Rect> bounds = LayOutAligned(ClientRect(), aligned);
+    const std::vector<Rect> bounds = LayOutAligned(AlignArea(), aligned);
     for (std::size_t i = 0; i < children_.size(); ++i) {
         if (children_[i]->Align() != ui::Align::None) children_[i]->SetBounds(bounds[i]);
     }

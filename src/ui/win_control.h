@@ -106,6 +106,8 @@ protected:
     virtual void KeyPress(wchar_t& key);
     // A child was added, removed, moved, resized, shown or hidden.
     virtual void ChildrenChanged() {}
+    // The part of the client area that aligned children share.
+    virtual Rect AlignArea() const { return ClientRect(); }
     // Notifications of a system child, reflected to it by its parent.
     virtual void Command(WORD code);
     virtual LRESULT ControlColor(HDC dc);

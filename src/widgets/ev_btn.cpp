@@ -319,7 +319,10 @@ void TEvBtn::PointerEntered() {
 void TEvBtn::PointerLeft() {
     bool disFocus = true;
     ui::Fire(OnMouseLeave, *this, disFocus);
-    if (!disFocus) return;
+    if (disFocus) EndHoverLook();
+}
+
+void TEvBtn::EndHoverLook() {
     hovered_ = false;
     if (pressed_) {
         pressed_ = false;

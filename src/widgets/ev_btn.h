@@ -79,6 +79,11 @@ public:
     // Takes the place of the control's plain leave event.
     TMouseOutEvent OnMouseLeave;
 
+    bool Hovered() const { return hovered_; }
+    // What a leave does when DisFocus stays true: for a button whose leave
+    // handler kept the look while its popup was open.
+    void EndHoverLook();
+
     void Paint(ui::Canvas& canvas) override;
     void MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) override;
     void MouseMove(ui::ShiftState shift, int x, int y) override;

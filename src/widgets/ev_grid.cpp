@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "sys/wait_ticks.h"
+#include "ui/bitmap_resource.h"
 #include "ui/guard.h"
-#include "ui/picture_error.h"
 #include "widgets/ev_grid_paint.h"
 
 namespace corvina {
@@ -22,13 +22,11 @@ ui::WinControl::WindowParams GridParams() {
     return window;
 }
 
+// A program built without the picture shows the grid without it.
 ui::Bitmap ProgramBitmap(const Big5& name) {
-    try {
-        return ui::Bitmap::LoadFromResource(name);
-    } catch (const ui::PictureError&) {
-        // A program built without the picture shows the grid without it.
-        return {};
-    }
+    ui::Bitmap bitmap;
+    ui::LoadBitmapResource(bitmap, name);
+    return bitmap;
 }
 
 std::optional<GridKey> GridKeyOf(WORD key) {
@@ -234,10 +232,20 @@ void TEvgrid::Scroll(int bar, WPARAM request) {
     }
 }
 
-void TEvgrid::SetScrollBars() {
+void TEvgrid::SetScrollBars(TScrollStyle style) {
+    if (style == scrollBars_) return;
+    scrollBars_ = style;
+    UpdateScrollBars();
+    TakeSize();
+    Apply();
+}
+
+void TEvgrid::UpdateScrollBars() {
     for (const int bar : {SB_VERT, SB_HORZ}) {
         const GridAxis& axis = bar == SB_VERT ? model_.Rows() : model_.Cols();
-        const int span = axis.MaxFirst() - axis.Fixed();
+        const bool allowed = scrollBars_ == TScrollStyle::ssBoth ||
+                             scrollBars_ == (bar == SB_VERT ? TScrollStyle::ssVertical : TScrollStyle::ssHorizontal);
+        const int span = allowed ? axis.MaxFirst() - axis.Fixed() : 0;
         const int page = axis.FullyVisibleCount();
         SCROLLINFO info{};
         info.cbSize = sizeof info;
@@ -269,7 +277,7 @@ void TEvgrid::Apply() {
         }
         // Extents change the scroll ranges without the model calling it a scroll.
         if (!repaint.scrolled && !repaint.all) break;
-        SetScrollBars();
+        UpdateScrollBars();
         TakeSize();
     }
     applying_ = false;

@@ -50,6 +50,9 @@ public:
     void SetDefaultColWidth(int width);
     void SetDefaultRowHeight(int height);
     void SetGridLineWidth(int width);
+    // Both (the default); a bar not allowed never shows.
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle style);
     // A single sunken border (the default) or none.
     bool BorderSingle() const;
     void SetBorderSingle(bool single);
@@ -138,7 +141,7 @@ private:
     void TakeSize();
     // Invalidates what the model asks for and sets the scroll bars.
     void Apply();
-    void SetScrollBars();
+    void UpdateScrollBars();
     void Scroll(int bar, WPARAM request);
     void ChangeLooks(const std::function<void(GridLooks&)>& change);
     std::optional<Point> CursorInClient() const;
@@ -149,6 +152,7 @@ private:
     ui::Bitmap checkGlyph_;
     ui::Bitmap fixedPattern_;
     AutomoveWait wait_;
+    TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
     bool applying_ = false;
 };
 

@@ -56,6 +56,9 @@ enum class GridKey { Up, Down, Left, Right, PageUp, PageDown, Home, End };
 
 enum class TColReSizeStyle { rsNone, rsEquidistance, rsMakeLoose };
 
+// Which scroll bars the grid may show when its cells pass its size.
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 // Rows to repaint after a change: the whole grid, or only the listed rows.
 struct GridRepaint {
     bool all = false;

@@ -19,6 +19,12 @@ TEST(PopupBoxSize, OneEntryIsOneRowAndAtLeastFiftyWide) {
     EXPECT_EQ(PopupColumnWidths(120), (std::vector<int>{1, 119}));
 }
 
+TEST(PopupFont, PointSizesBecomeCharacterHeightsOfA96DpiScreen) {
+    EXPECT_EQ(PixelHeightOfPoints(10), 13);
+    EXPECT_EQ(PixelHeightOfPoints(12), 16);
+    EXPECT_EQ(PixelHeightOfPoints(9), 12);
+}
+
 TEST(TextBoxSize, LinesAreBlankLedAndTheBoxGrowsWithEachLine) {
     EXPECT_EQ(TextBoxLabelText({"one", "two"}), " one\r two\r");
     EXPECT_EQ(TextBoxSize({"one", "three"}, SevenPerByte, 16), (Size{10 + 6 * 7, 21 + 2 * 16}));

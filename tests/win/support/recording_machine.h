@@ -26,9 +26,9 @@ public:
                         std::to_string(bitsPerPixel) + (setBits ? ",bits)" : ")"));
         return screenModeAnswer;
     }
-    long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int) override {
+    long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) override {
         calls.push_back("RunProgram");
-        programsRun.push_back({file, parameters, folder});
+        programsRun.push_back({file, parameters, folder, showCommand});
         return runAnswer;
     }
     void OpenWebPage(const Big5& address, int) override {
@@ -42,6 +42,7 @@ public:
     };
     struct ProgramRun {
         Big5 file, parameters, folder;
+        int showCommand = 0;
     };
     std::vector<std::string> calls;
     std::vector<Reparent> reparented;

@@ -192,6 +192,25 @@ TEST_F(EvGridTest, ShiftCtrlAndPlainClicksMarkRowsAndRepaintOnlyTheChangedOnes) 
     EXPECT_FALSE(grid.IsRowMarked(3));
 }
 
+TEST_F(EvGridTest, AScrollBarNotAllowedNeverShowsAndTheCellsTakeItsPlace) {
+    TEvgrid& grid = AddGrid(30, 150);
+    grid.SetColCount(10);
+    const auto style = [&] { return GetWindowLongPtrW(grid.Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL); };
+    EXPECT_EQ(style(), WS_VSCROLL | WS_HSCROLL);
+    const int narrow = grid.ClientWidth();
+    grid.SetScrollBars(TScrollStyle::ssVertical);
+    EXPECT_EQ(style(), WS_VSCROLL);
+    grid.SetScrollBars(TScrollStyle::ssNone);
+    EXPECT_EQ(style(), 0);
+    EXPECT_GT(grid.ClientWidth(), narrow);
+    // The keys still move the focus out of sight and the rows along.
+    for (int i = 0; i < 20; ++i) SendMessageW(grid.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_GT(grid.TopRow(), 1);
+    EXPECT_EQ(style(), 0);
+    grid.SetScrollBars(TScrollStyle::ssBoth);
+    EXPECT_EQ(style(), WS_VSCROLL | WS_HSCROLL);
+}
+
 TEST_F(EvGridTest, ScrollBarsScrollTheRowsAndColumnsAndPaintingAndClicksFollow) {
     TEvgrid& grid = AddGrid(30, 150);
     EXPECT_NE(GetWindowLongPtrW(grid.Handle(), GWL_STYLE) & WS_VSCROLL, 0);

@@ -1,0 +1,45 @@
+#pragma once
+// The automatic update from the remote source folder: when the version in
+// the source's Update.ini differs from the last one copied, the whole
+// folder is copied over the program's folder, and the version is stored
+// only after a successful copy.
+
+#include <cstdint>
+#include <functional>
+
+#include "app/settings.h"
+#include "sys/big5.h"
+
+namespace corvina {
+
+inline constexpr std::string_view kUpdateManifestFile = "Update.ini";
+
+// The shell copy of a pattern into a folder; true when it reports success.
+using CopyFilesFunction =
+    std::function<bool(const Big5& sourcePattern, const Big5& destinationFolder, bool createFolders)>;
+
+struct UpdateHooks {
+    CopyFilesFunction copyFiles;
+    std::function<void()> showWait;   // before the copy
+    std::function<void()> closeWait;  // after it, in every case
+};
+
+// Remote_Update of the source folder's Update.ini; 0 when missing.
+std::int32_t ReadRemoteVersion(const Big5& sourceFolder);
+
+// Versions are compared and stored by their low 16 bits.
+constexpr std::uint16_t VersionNumber(std::int64_t remote) { return static_cast<std::uint16_t>(remote & 0xFFFF); }
+
+enum class UpdateOutcome { SwitchedOff, NoSource, UpToDate, Copied, CopyFailed };
+
+// The running program's file in the program folder is put aside under this
+// name before a copy that would overwrite it, and deleted at the next start.
+Big5 SetAsideName(const Big5& programFileName);
+
+// Reads Corvina2.ini into `settings`, then updates. `programFileName` is the
+// running program's own file name (no folder). A failing version store
+// throws, after the wait window is closed.
+UpdateOutcome AutoUpdate(const Big5& programFolder, const Big5& programFileName, MenuSettings& settings,
+                         const UpdateHooks& hooks);
+
+}  // namespace corvina

@@ -1,0 +1,44 @@
+#include "menu/screen_settings.h"
+
+#include <windows.h>
+
+#include "sys/shell_rules.h"
+#include "sys/win32/program_path.h"
+#include "sys/win32/screen_color.h"
+#include "ui/message_box.h"
+
+namespace corvina {
+
+ScreenModeInfo ScreenMode() { return ClassifyScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); }
+
+bool ChangeScreenMode(Machine& machine, int width, int height, int bitsPerPixel, bool setBits) {
+    switch (machine.ChangeScreenMode(width, height, bitsPerPixel, setBits)) {
+        case ScreenModeChange::SettingsUnread:
+            return false;
+        case ScreenModeChange::RestartNeeded:
+            ui::ShowInformation(RestartNeededMessage());
+            return true;
+        case ScreenModeChange::Done:
+            break;
+    }
+    return true;
+}
+
+void PreselectScreenChoices(ui::RadioGroup& Rg_Color, ui::RadioGroup& RG_Area) {
+    Rg_Color.SetItemIndex(PreselectedColor(ScreenColorBits(), Rg_Color.ItemIndex()));
+    RG_Area.SetItemIndex(PreselectedArea(ScreenMode(), RG_Area.ItemIndex()));
+}
+
+void B_SetupClick(Machine& machine, int colorIndex, int areaIndex, const std::function<void()>& formShowAgain) {
+    const std::optional<ScreenModeRequest> request = ScreenModeRequestFor(colorIndex, areaIndex);
+    if (!request) {
+        ui::ShowWarning(NoScreenAreaMessage());
+        return;
+    }
+    if (ChangeScreenMode(machine, request->width, request->height, request->bitsPerPixel, request->setBits) &&
+        formShowAgain) {
+        formShowAgain();
+    }
+}
+
+}  // namespace corvina

@@ -1,0 +1,17 @@
+#pragma once
+// Starting a file or a web page through the machine's shell. The texts go
+// over whole, however long: a cut name could start another file.
+
+#include "sys/big5.h"
+#include "sys/win32/machine.h"
+
+namespace corvina {
+
+// The shell's "open" of `file`; parameters and folder may be empty. The
+// shell's result code, above 32 for success.
+long long RunProgram(Machine& machine, const Big5& file, const Big5& parameters, const Big5& folder, int showCommand);
+
+// The browser program with the address as its only parameter.
+void OpenWebPage(Machine& machine, const Big5& address, int showCommand);
+
+}  // namespace corvina

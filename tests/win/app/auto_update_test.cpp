@@ -1,0 +1,195 @@
+// The automatic update from a temporary "share" into a temporary program
+// folder, with the shell copy the program uses.
+
+#include "app/auto_update_win32.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/settings_files.h"
+#include "support/temp_folder.h"
+#include "support/write_lock.h"
+#include "sys/files.h"
+#include "sys/profile_file.h"
+#include "sys/shell_rules.h"
+#include "sys/text.h"
+#include "sys/win32/program_path.h"
+#include "ui/ui_fixture.h"
+#include "widgets/wait_window.h"
+
+namespace corvina {
+namespace {
+
+// The shell copy as the system helpers make it, without its windows.
+bool ShellCopy(const Big5& pattern, const Big5& destination, bool createFolders) {
+    std::wstring from = WideFromBig5(pattern);
+    from.push_back(L'\0');
+    std::wstring to = WideFromBig5(destination);
+    to.push_back(L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_COPY;
+    operation.pFrom = from.c_str();
+    operation.pTo = to.c_str();
+    operation.fFlags = static_cast<FILEOP_FLAGS>(ShellCopyFlags(createFolders) | FOF_SILENT | FOF_NOERRORUI);
+    return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+class AutoUpdateTest : public ui::test::UiTest {
+protected:
+    AutoUpdateTest() {
+        CreateDirectoryW(WideFromBig5(share_.File(T(u8"圖片"))).c_str(), nullptr);
+        WriteFileBytes(share_.File(T(u8"圖片\\甲.bmp")), "BM new picture");
+        WriteFileBytes(share_.File("Menus.ini"), T(u8"[新頻道]\r\n甲=a.exe,,\r\n"));
+        WriteFileBytes(program_.File("Menus.ini"), T(u8"[舊頻道]\r\n"));
+    }
+
+    void Local(int version, bool autoUpdate = true) {
+        WriteFileBytes(program_.File("Corvina2.ini"),
+                       "[Options]\r\nRemote_AutoUpdate=" + std::to_string(autoUpdate ? 1 : 0) +
+                           "\r\nRemote_iniPath=" + share_.Path().substr(0, share_.Path().size() - 1) +
+                           "\r\nRemote_Update=" + std::to_string(version) + "\r\n");
+    }
+    void Remote(long long version) {
+        WriteFileBytes(share_.File("Update.ini"), "[Options]\r\nRemote_Update=" + std::to_string(version) + "\r\n");
+    }
+    int StoredVersion() const {
+        return LoadProfile(program_.File("Corvina2.ini")).ReadInteger("Options", "Remote_Update", -1);
+    }
+
+    UpdateOutcome Update() {
+        return RunAutoUpdate(program_.Path(), settings_, [this](const Big5& pattern, const Big5& to, bool folders) {
+            ++copies_;
+            const Big5* wait = ShownWaitText();
+            waitTexts_.push_back(wait ? *wait : "(none)");
+            if (beforeCopy_) beforeCopy_();
+            patterns_.push_back(pattern);
+            return failCopy_ ? false : ShellCopy(pattern, to, folders);
+        });
+    }
+
+    test::TempFolder program_;
+    test::TempFolder share_;
+    MenuSettings settings_;
+    int copies_ = 0;
+    bool failCopy_ = false;
+    std::function<void()> beforeCopy_;
+    std::vector<Big5> waitTexts_;
+    std::vector<Big5> patterns_;
+};
+
+TEST_F(AutoUpdateTest, ADifferentRemoteVersionCopiesTheWholeFolderAndStoresIt) {
+    Local(5);
+    Remote(4);  // lower counts too
+    EXPECT_EQ(Update(), UpdateOutcome::Copied);
+    EXPECT_EQ(patterns_, std::vector<Big5>{share_.Path() + "*.*"});
+    EXPECT_EQ(waitTexts_, std::vector<Big5>{T(u8"更新檔案異動中‧‧‧")});
+    EXPECT_EQ(ShownWaitText(), nullptr);
+    EXPECT_EQ(ReadFileBytes(program_.File("Menus.ini")), T(u8"[新頻道]\r\n甲=a.exe,,\r\n"));
+    EXPECT_EQ(ReadFileBytes(program_.File(T(u8"圖片\\甲.bmp"))), "BM new picture");
+    EXPECT_EQ(StoredVersion(), 4);
+    EXPECT_EQ(settings_.Remote_Update, 4);
+}
+
+TEST_F(AutoUpdateTest, EqualVersionsByTheLowSixteenBitsCopyNothing) {
+    Local(5);
+    Remote(5);
+    EXPECT_EQ(Update(), UpdateOutcome::UpToDate);
+    Remote(65536 + 5);
+    EXPECT_EQ(Update(), UpdateOutcome::UpToDate);
+    EXPECT_EQ(copies_, 0);
+    EXPECT_EQ(ReadFileBytes(program_.File("Menus.ini")), T(u8"[舊頻道]\r\n"));
+
+    Local(4);
+    EXPECT_EQ(Update(), UpdateOutcome::Copied);
+    EXPECT_EQ(StoredVersion(), 5);
+}
+
+TEST_F(AutoUpdateTest, AMissingManifestMeansVersionZero) {
+    Local(0);
+    EXPECT_EQ(Update(), UpdateOutcome::UpToDate) << "right after the wizard";
+    Local(3);
+    EXPECT_EQ(Update(), UpdateOutcome::Copied);
+    EXPECT_EQ(StoredVersion(), 0);
+}
+
+TEST_F(AutoUpdateTest, NoUpdateWhenSwitchedOffOrTheShareIsGone) {
+    Local(1, false);
+    Remote(2);
+    EXPECT_EQ(Update(), UpdateOutcome::SwitchedOff);
+    WriteFileBytes(program_.File("Corvina2.ini"),
+                   "[Options]\r\nRemote_AutoUpdate=1\r\nRemote_iniPath=" + share_.Path() + "gone\r\n");
+    EXPECT_EQ(Update(), UpdateOutcome::NoSource);
+    EXPECT_EQ(copies_, 0);
+    EXPECT_EQ(ShownWaitText(), nullptr);
+}
+
+TEST_F(AutoUpdateTest, AFailedCopyStoresNothingSoTheNextStartTriesAgain) {
+    Local(1);
+    Remote(2);
+    failCopy_ = true;
+    EXPECT_EQ(Update(), UpdateOutcome::CopyFailed);
+    EXPECT_EQ(StoredVersion(), 1);
+    EXPECT_EQ(ShownWaitText(), nullptr);
+    failCopy_ = false;
+    EXPECT_EQ(Update(), UpdateOutcome::Copied);
+    EXPECT_EQ(copies_, 2);
+}
+
+TEST_F(AutoUpdateTest, AReadOnlySettingsFileFailsAfterTheCopyAndTheWaitWindowCloses) {
+    Local(1);
+    Remote(2);
+    const test::WriteLock lock(program_.File("Corvina2.ini"));
+    EXPECT_ANY_THROW(Update());
+    EXPECT_EQ(ShownWaitText(), nullptr);
+    EXPECT_EQ(copies_, 1);
+}
+
+// Windows refuses to overwrite the running program's file (Wine may not):
+// the program is renamed before the copy, and the renamed file goes at the
+// next start.
+TEST_F(AutoUpdateTest, TheRunningProgramIsSetAsideBeforeACopyThatHoldsIt) {
+    const Big5 program = ProgramBaseName() + ".exe";
+    const Big5 aside = program + ".old";
+    WriteFileBytes(program_.File(program), "old program");
+    WriteFileBytes(share_.File(program), "new program");
+    Local(1);
+    Remote(2);
+    bool programInTheWay = true;
+    beforeCopy_ = [&] {
+        programInTheWay = FileExists(program_.File(program));
+        EXPECT_EQ(ReadFileBytes(program_.File(aside)), "old program");
+    };
+    EXPECT_EQ(Update(), UpdateOutcome::Copied);
+    EXPECT_FALSE(programInTheWay);
+    EXPECT_EQ(ReadFileBytes(program_.File(program)), "new program");
+    EXPECT_EQ(StoredVersion(), 2);
+
+    EXPECT_EQ(Update(), UpdateOutcome::UpToDate);
+    EXPECT_FALSE(FileExists(program_.File(aside))) << "deleted at the next start";
+}
+
+TEST_F(AutoUpdateTest, AFailedCopyPutsTheRunningProgramBack) {
+    const Big5 program = ProgramBaseName() + ".exe";
+    WriteFileBytes(program_.File(program), "old program");
+    WriteFileBytes(share_.File(program), "new program");
+    Local(1);
+    Remote(2);
+    failCopy_ = true;
+    EXPECT_EQ(Update(), UpdateOutcome::CopyFailed);
+    EXPECT_EQ(ReadFileBytes(program_.File(program)), "old program");
+    EXPECT_FALSE(FileExists(program_.File(program + ".old")));
+
+    // A source without the program leaves it where it is.
+    DeleteFileAt(share_.File(program));
+    beforeCopy_ = [&] { EXPECT_TRUE(FileExists(program_.File(program))); };
+    failCopy_ = false;
+    EXPECT_EQ(Update(), UpdateOutcome::Copied);
+}
+
+}  // namespace
+}  // namespace corvina
