@@ -292,11 +292,5 @@ TEST_F(CafeWindowLinkTest, CloseMessageClosesTheOrderWindowThenTheMainWindow) {
     app_.SetMainForm(nullptr);
 }
 
-TEST_F(CafeWindowLinkTest, OtherMessagesAreLeftToTheWindow) {
-    LRESULT result = 99;
-    EXPECT_FALSE(link_.HandleMessage(WM_USER, 0, 0, result));
-    EXPECT_FALSE(link_.HandleMessage(kMsgCafeCloseMenu + 1, 0, 0, result));
-}
-
 }  // namespace
 }  // namespace corvina

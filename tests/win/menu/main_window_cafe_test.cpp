@@ -1,6 +1,6 @@
 // The main window as the café client meets it: the registry test at start,
-// the handshake on activation, the close message, and a flood of commands
-// that leaves nothing behind.
+// the handshake on activation, the ordering window on request, the close
+// message, and a flood of commands that leaves nothing behind.
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -77,15 +77,6 @@ TEST_F(MainWindowCafe, ActivationShakesHandsAndTheCloseMessageEndsTheRun) {
 
     SendMessageW(menu->Handle(), kMsgCafeCloseMenu, 0, 0);
     EXPECT_TRUE(app_.Terminated());
-}
-
-TEST_F(MainWindowCafe, SessionEndDeletesTheOrderLog) {
-    auto menu = Start();
-    menu->Cafe().SetEntryGranted(true);
-    WriteFileBytes(cafe_.File("GoodsLog.Lst"), "1,tea,2\r\n");
-    SendMessageW(menu->Handle(), kMsgCafeSessionEnd, 0, 0);
-    EXPECT_FALSE(FileExists(cafe_.File("GoodsLog.Lst")));
-    EXPECT_FALSE(menu->EntryGranted());
 }
 
 TEST_F(MainWindowCafe, TheOrderingWindowOpensOnTheClientsRequestAndClosesAtTheSessionsEnd) {
