@@ -4,7 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/first_run.h"
 #include "app/settings_files.h"
+#include "menu/screen_settings.h"
 #include "orders/order_log.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
@@ -63,6 +65,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     Pnl_Chanel().OnMouseLeave = [this](ui::Control& sender) { Pnl_ChanelMouseLeave(sender); };
     B_Exit().OnClick = [this](ui::Control& sender) { B_EXitClick(sender); };
     B_intoBrowser().OnClick = [this](ui::Control& sender) { B_intoBrowserClick(sender); };
+    B_Setup().OnClick = [this](ui::Control& sender) { B_SetupClick(sender); };
 }
 
 std::vector<CreationStep> TfSmenu::CreationSteps() {
@@ -92,8 +95,8 @@ void TfSmenu::DoCreate() {
 }
 
 void TfSmenu::RunFirstRunWizard() {
-    if (!options_.firstRun) return;
-    // The first-run wizard runs here, modally, before the settings are read.
+    // Before the settings are read: the wizard writes them.
+    if (options_.firstRun) corvina::RunFirstRunWizard(options_.programFolder);
 }
 
 void TfSmenu::AutoUpdate() {
@@ -124,8 +127,10 @@ void TfSmenu::ApplyTaskbarSetting() {
     if (settings_.HideTaskBar) machine_.ShowTaskbar(false);
 }
 
-void TfSmenu::PreselectScreenChoices() {
-    // The colour depth and screen area choices follow the screen here.
+void TfSmenu::PreselectScreenChoices() { corvina::PreselectScreenChoices(Rg_Color(), RG_Area()); }
+
+void TfSmenu::B_SetupClick(ui::Control&) {
+    corvina::B_SetupClick(machine_, Rg_Color().ItemIndex(), RG_Area().ItemIndex(), [this] { DoShow(); });
 }
 
 int TfSmenu::StripWidth() const { return Width() - Pnl_Left().Width() + 2; }

@@ -62,6 +62,7 @@ public:
     void PanelChannalEnter(bool hide);
     void B_EXitClick(ui::Control& sender);
     void B_intoBrowserClick(ui::Control& sender);
+    void B_SetupClick(ui::Control& sender);
 
 protected:
     void DoCreate() override;    // FormCreate
