@@ -61,9 +61,14 @@ protected:
     Big5 RecordFile(const Big5& account, const Big5& name) const {
         return share_.File(account + "\\" + caption_ + "\\" + name);
     }
+    // Every box must be a warning.
     std::vector<std::wstring> Warnings() const {
         std::vector<std::wstring> texts;
-        for (const auto& box : boxes_) texts.push_back(box.text);
+        for (const auto& box : boxes_) {
+            EXPECT_NE(box.icon, nullptr);
+            EXPECT_EQ(box.icon, LoadIconW(nullptr, IDI_WARNING)) << Utf8FromBig5(Big5FromWide(box.text));
+            texts.push_back(box.text);
+        }
         return texts;
     }
     static std::wstring W(const Big5& text) { return WideFromBig5(text); }

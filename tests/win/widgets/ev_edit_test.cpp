@@ -119,6 +119,7 @@ TEST_F(EvEditTest, UnconvertibleTextGivesFormatErrorAndStays) {
     }
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, L"Format Error !");
+    EXPECT_EQ(seen[0].icon, nullptr);
     EXPECT_EQ(edit_.Text(), "abc");
     EXPECT_TRUE(other_.Focused());
 
