@@ -1,6 +1,7 @@
 #include "ui/file_dialogs.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commdlg.h>
 
 #include <string>

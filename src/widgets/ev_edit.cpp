@@ -124,7 +124,8 @@ void TEvEdit::Command(WORD code) {
 
 std::wstring TEvEdit::WideText() const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(std::max(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size())), 0)));
+    text.resize(
+        static_cast<std::size_t>(std::max(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size())), 0)));
     return text;
 }
 
@@ -134,11 +135,11 @@ bool TEvEdit::Fits(std::wstring_view inserted) const {
     if (maxLength_ == 0) return true;
     const std::wstring text = WideText();
     const Selection selection = SelectionOf(Handle());
-    const std::size_t selected = Big5FromWide(std::wstring_view(text).substr(
-                                                  std::min(selection.start, text.size()), selection.end - selection.start))
-                                     .size();
+    const std::wstring_view selected =
+        std::wstring_view(text).substr(std::min(selection.start, text.size()), selection.end - selection.start);
     const Big5 bytes = Big5FromWide(inserted);
-    return FittingInsertLength(Big5FromWide(text).size(), selected, bytes, maxLength_) == bytes.size();
+    return FittingInsertLength(Big5FromWide(text).size(), Big5FromWide(selected).size(), bytes, maxLength_) ==
+           bytes.size();
 }
 
 // Pasted text is cut to what the byte limit leaves, whole characters only.

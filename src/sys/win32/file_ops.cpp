@@ -1,6 +1,7 @@
 #include "sys/win32/file_ops.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <algorithm>
@@ -37,7 +38,8 @@ void AppendFileBytes(const Big5& path, std::string_view bytes) {
     if (!file) ThrowWriteFailure(path);
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, std::numeric_limits<DWORD>::max()));
+        const auto chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, std::numeric_limits<DWORD>::max()));
         DWORD written = 0;
         if (!WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) {
             ThrowWriteFailure(path);

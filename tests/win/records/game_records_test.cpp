@@ -180,7 +180,7 @@ TEST_F(GameRecordsTest, OwnerSavesAgainOthersAreTurnedAway) {
     records_.LoadGameRecord(caption_);
 
     EXPECT_EQ(Warnings(), (std::vector<std::wstring>{W(AccountTakenWarning()), W(NoSuchAccountWarning()),
-                                                      W(NoSuchAccountWarning()), W(NoSuchAccountWarning())}));
+                                                     W(NoSuchAccountWarning()), W(NoSuchAccountWarning())}));
     EXPECT_EQ(ReadFileBytes(share_.File("player1\\PSWD.PD")), "abc\r\nabc\r\n");
     EXPECT_EQ(dialogs_.asked.size(), 1u);
     EXPECT_FALSE(driver_.RanOut());
@@ -262,7 +262,7 @@ TEST_F(GameRecordsTest, FieldsAreCheckedOnOkAndTheDialogStaysOpen) {
         .Then(Cancel);
     records_.SaveGameRecord(caption_);
     EXPECT_EQ(Warnings(), (std::vector<std::wstring>{W(MustEnterWarning()), W(PasswordMismatchWarning()),
-                                                      W(InvalidAccountTextWarning())}));
+                                                     W(InvalidAccountTextWarning())}));
     EXPECT_TRUE(dialogs_.asked.empty());
     EXPECT_FALSE(driver_.RanOut());
 }
