@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/auto_update_win32.h"
 #include "app/first_run.h"
 #include "app/settings_files.h"
 #include "menu/screen_settings.h"
@@ -12,6 +13,7 @@
 #include "sys/profile_file.h"
 #include "sys/text.h"
 #include "sys/wait_ticks.h"
+#include "sys/win32/file_ops.h"
 #include "sys/win32/file_type.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
@@ -56,7 +58,10 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       topBar_(BuildTopBar(*this)),
       strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
       pages_(AddPages(*this)),
-      itemActions_(machine, settings, options_.programFolder, GameRecordActions{}) {
+      gameRecords_(options_.programFolder, settings, fileDialogs_),
+      itemActions_(machine, settings, options_.programFolder,
+                   GameRecordActions{[this](const Big5& caption) { gameRecords_.LoadGameRecord(caption); },
+                                     [this](const Big5& caption) { gameRecords_.SaveGameRecord(caption); }}) {
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
         TabssetChange(sender, canChange, newIndex);
@@ -99,10 +104,7 @@ void TfSmenu::RunFirstRunWizard() {
     if (options_.firstRun) corvina::RunFirstRunWizard(options_.programFolder);
 }
 
-void TfSmenu::AutoUpdate() {
-    ReadLocalSettings(options_.programFolder, settings_);
-    // The update from the remote folder follows the local settings here.
-}
+void TfSmenu::AutoUpdate() { RunAutoUpdate(options_.programFolder, settings_, CopyFilesTo); }
 
 void TfSmenu::DeleteOrderLog() {
     const Big5 path = options_.programFolder + Big5{kOrderLogName};
