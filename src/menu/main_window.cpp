@@ -4,15 +4,19 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/auto_update_win32.h"
+#include "app/first_run.h"
 #include "app/settings_files.h"
 #include "cafe/cafe_system_check.h"
 #include "menu/foods_menu_order_window.h"
+#include "menu/screen_settings.h"
 #include "orders/expend_list.h"
 #include "orders/order_log_file.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/text.h"
 #include "sys/wait_ticks.h"
+#include "sys/win32/file_ops.h"
 #include "sys/win32/file_type.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
@@ -57,7 +61,10 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       topBar_(BuildTopBar(*this)),
       strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
       pages_(AddPages(*this)),
-      itemActions_(machine, settings, options_.programFolder, GameRecordActions{}),
+      gameRecords_(options_.programFolder, settings, fileDialogs_),
+      itemActions_(machine, settings, options_.programFolder,
+                   GameRecordActions{[this](const Big5& caption) { gameRecords_.LoadGameRecord(caption); },
+                                     [this](const Big5& caption) { gameRecords_.SaveGameRecord(caption); }}),
       cafe_(*this, machine, settings, options_.programFolder) {
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
@@ -67,6 +74,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     Pnl_Chanel().OnMouseLeave = [this](ui::Control& sender) { Pnl_ChanelMouseLeave(sender); };
     B_Exit().OnClick = [this](ui::Control& sender) { B_EXitClick(sender); };
     B_intoBrowser().OnClick = [this](ui::Control& sender) { B_intoBrowserClick(sender); };
+    B_Setup().OnClick = [this](ui::Control& sender) { B_SetupClick(sender); };
     B_intofoods().OnClick = [this](ui::Control&) { cafe_.ShowOrderWindow(); };
     cafe_.SetOrderWindowFactory([this] { return MakeOrderWindow(); });
     cafe_.SetConsumptionListCloser([] { CloseConsumptionList(); });
@@ -107,14 +115,11 @@ void TfSmenu::DoCreate() {
 }
 
 void TfSmenu::RunFirstRunWizard() {
-    if (!options_.firstRun) return;
-    // The first-run wizard runs here, modally, before the settings are read.
+    // Before the settings are read: the wizard writes them.
+    if (options_.firstRun) corvina::RunFirstRunWizard(options_.programFolder);
 }
 
-void TfSmenu::AutoUpdate() {
-    ReadLocalSettings(options_.programFolder, settings_);
-    // The update from the remote folder follows the local settings here.
-}
+void TfSmenu::AutoUpdate() { RunAutoUpdate(options_.programFolder, settings_, CopyFilesTo); }
 
 void TfSmenu::ReadMenuSettings() {
     const std::vector<UnreadableColor> unreadable = corvina::ReadMenuSettings(options_.programFolder, settings_);
@@ -132,8 +137,10 @@ void TfSmenu::ApplyTaskbarSetting() {
     if (settings_.HideTaskBar) machine_.ShowTaskbar(false);
 }
 
-void TfSmenu::PreselectScreenChoices() {
-    // The colour depth and screen area choices follow the screen here.
+void TfSmenu::PreselectScreenChoices() { corvina::PreselectScreenChoices(Rg_Color(), RG_Area()); }
+
+void TfSmenu::B_SetupClick(ui::Control&) {
+    corvina::B_SetupClick(machine_, Rg_Color().ItemIndex(), RG_Area().ItemIndex(), [this] { DoShow(); });
 }
 
 int TfSmenu::StripWidth() const { return Width() - Pnl_Left().Width() + 2; }

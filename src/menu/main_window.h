@@ -17,6 +17,8 @@
 #include "menu/menu_data.h"
 #include "menu/settings_strip.h"
 #include "menu/top_bar.h"
+#include "records/game_records_win32.h"
+#include "ui/file_dialogs.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
 #include "ui/page_stack.h"
@@ -65,6 +67,7 @@ public:
     void PanelChannalEnter(bool hide);
     void B_EXitClick(ui::Control& sender);
     void B_intoBrowserClick(ui::Control& sender);
+    void B_SetupClick(ui::Control& sender);
 
 protected:
     void DoCreate() override;    // FormCreate
@@ -103,6 +106,8 @@ private:
     bool stripShown_ = false;
     HWND desktopCapture_ = nullptr;
     MenuItemTable items_;
+    ui::SystemFileDialogs fileDialogs_;
+    GameRecords gameRecords_;
     ItemActionWindows itemActions_;
     std::vector<std::string_view> completedSteps_;
 

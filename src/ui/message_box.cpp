@@ -24,6 +24,8 @@ void ShowWarning(const Big5& text) { Box(text, MB_OK | MB_ICONWARNING); }
 
 void ShowInformation(const Big5& text) { Box(text, MB_OK | MB_ICONINFORMATION); }
 
+void ShowMessage(const Big5& text) { Box(text, MB_OK); }
+
 bool AskYesNo(const Big5& text) { return Box(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
 
 }  // namespace corvina::ui

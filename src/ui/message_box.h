@@ -10,6 +10,8 @@ namespace corvina::ui {
 void ShowError(const Big5& text);
 void ShowWarning(const Big5& text);
 void ShowInformation(const Big5& text);
+// Without an icon.
+void ShowMessage(const Big5& text);
 // True for yes.
 bool AskYesNo(const Big5& text);
 

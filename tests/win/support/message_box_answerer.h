@@ -15,6 +15,7 @@ struct SeenBox {
     std::wstring text;
     std::wstring caption;
     HWND owner = nullptr;
+    HICON icon = nullptr;  // the system's shared icon of the box's type
 };
 
 inline HWND DialogOfThisThread() {
@@ -43,7 +44,9 @@ public:
             GetDlgItemTextW(box, 0xFFFF, text, 128);  // the static text of a message box
             wchar_t caption[64]{};
             GetWindowTextW(box, caption, 64);
-            seen.push_back({text, caption, GetWindow(box, GW_OWNER)});
+            constexpr int kIconId = 0x440;  // the icon of a message box
+            const auto icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, kIconId, STM_GETICON, 0, 0));
+            seen.push_back({text, caption, GetWindow(box, GW_OWNER), icon});
             PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
         };
     }

@@ -1,0 +1,30 @@
+#pragma once
+// The system's file dialogs behind one small interface, so that tests can
+// answer them; SystemFileDialogs shows the real ones.
+
+#include <optional>
+
+#include "sys/big5.h"
+
+namespace corvina::ui {
+
+struct SaveDialogOptions {
+    Big5 initialFolder;  // empty: the system's choice
+    // One filter entry: what the list shows and the pattern it stands for.
+    Big5 filterDescription;
+    Big5 filterPattern;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen file's full path; nothing on cancel.
+    virtual std::optional<Big5> RunSaveDialog(const SaveDialogOptions& options) = 0;
+};
+
+class SystemFileDialogs final : public FileDialogs {
+public:
+    std::optional<Big5> RunSaveDialog(const SaveDialogOptions& options) override;
+};
+
+}  // namespace corvina::ui
