@@ -261,6 +261,21 @@ TEST_F(MenuPages, AnItemWithoutAPictureShowsItsProgramsIconOnTheFrameOrTheBackgr
     EXPECT_EQ(stretched->Pixel({207, 139}), teal);
 }
 
+TEST_F(MenuPages, AClickOnAnItemsPictureStartsItsTargetThroughTheShell) {
+    wchar_t windows[MAX_PATH];
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::string notepad = Big5FromWide(windows) + "\\notepad.exe";
+    std::string menus("[A]\r\nfirst=a.exe,,\r\nsecond=");
+    WriteMenus(menus.append(notepad).append(",,\r\n"));
+    auto menu = Start();
+    menu->Show();
+    Pump();
+    const TEVImageBtn& second = PictureButton(*menu, 0, 1);
+    ui::test::ClickAt(menu->ChannelBox(0).Handle(), second.Left() + 50, second.Top() + 50);
+    ASSERT_EQ(machine_.programsRun.size(), 1u);
+    EXPECT_EQ(machine_.programsRun[0].file, notepad);
+}
+
 TEST_F(MenuPages, TheStripSlidesDownStaysOverItsOwnControlsAndSlidesUpWhenLeft) {
     WriteMenus(Channel("A", 1));
     auto menu = Start();
