@@ -330,7 +330,8 @@ TEST_F(CafeSimProgram, RegistersTheCafeSystemKeyOnlyWhenAsked) {
 
     WriteScenario(u8"[Scenario]\r\nRegisterKey=1\r\n");
     Start();
-    EXPECT_TRUE(HasEventStartingWith("info created HKCU\\Software\\Rostik"));
+    // The key is made after the start line that Start waits for.
+    EXPECT_TRUE(WaitForLog("info created HKCU\\Software\\Rostik"));
     EXPECT_TRUE(CafeSystemKeyExists());
     Request("remove-key");
     ASSERT_TRUE(WaitForLog("info removed"));
