@@ -9,6 +9,7 @@
 #include "app/settings_files.h"
 #include "cafe/cafe_system_check.h"
 #include "menu/foods_menu_order_window.h"
+#include "menu/screen_rules.h"
 #include "menu/screen_settings.h"
 #include "orders/expend_list.h"
 #include "orders/order_log_file.h"
@@ -134,7 +135,7 @@ void TfSmenu::EnableButtons() {
 }
 
 void TfSmenu::ApplyTaskbarSetting() {
-    if (settings_.HideTaskBar) machine_.ShowTaskbar(false);
+    if (LockDownFor(settings_).hideTaskbar) machine_.ShowTaskbar(false);
 }
 
 void TfSmenu::PreselectScreenChoices() { corvina::PreselectScreenChoices(Rg_Color(), RG_Area()); }
@@ -171,8 +172,9 @@ void TfSmenu::BuildMenu() {
     }
     framePictures_.reset();  // the frames hold their own shares now
 
-    if (!settings_.HideDeskTop) Tabsset().InsertTab(0, T(u8"桌　面"));
-    Tabsset().SetTabIndex(settings_.HideDeskTop ? 0 : 1);
+    const bool desktopTab = LockDownFor(settings_).desktopTab;
+    if (desktopTab) Tabsset().InsertTab(0, T(u8"桌　面"));
+    Tabsset().SetTabIndex(desktopTab ? 1 : 0);
 }
 
 TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
@@ -230,14 +232,15 @@ TEVScrollBox& TfSmenu::ChannelBox(int channel) const {
 }
 
 void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
-    const int page = NewTabindex + (settings_.HideDeskTop ? 1 : 0);
+    const bool desktopTab = LockDownFor(settings_).desktopTab;
+    const int page = NewTabindex + (desktopTab ? 0 : 1);
     CanChange = page < pages_.PageCount();
     if (!CanChange) {
         ui::ShowError(T(u8"無此頁！"));
         return;
     }
     if (page < 0) return;
-    if (page == 0 && !settings_.HideDeskTop && desktopCapture_ == nullptr) {
+    if (page == 0 && desktopTab && desktopCapture_ == nullptr) {
         const HWND desktop = FindWindowW(L"Progman", nullptr);
         if (desktop != nullptr && IsWindow(desktop)) {
             desktopCapture_ = desktop;
