@@ -227,6 +227,40 @@ case_orders() {
     check "the ordering window opened once" test "$(events sim.log | grep -c '^recv cmd 209:')" -eq 1
 }
 
+# A whole session with the customer's clicks: the goods arrive, three teas
+# and a cola are bought, the café client gets each line and the log keeps
+# them, the charges are asked for and shown, and the session's end clears
+# the log. The ordering window's 800 x 600 panel is centred on the desktop.
+click_order_window() { xdotool mousemove $((112 + $1)) $((84 + $2)) click 1; sleep 0.3; }
+case_purchases() {
+    start_sim sim "AnnounceAnswer=5025" "RegisterKey=1" "SessionData=0,now-30,0,A12" "ServerTime=now" \
+        "Consumption=125|50|35|0|85" "Left=0" "Top=700" "StayOnTop=1" "[Goods]" "1=A01,tea,25" "2=A02,cola,30"
+    start_menu
+    wait_until "the goods and times to reach the menu" at_least 1 sim.log '^send cmd 119:.* -> ok$' || return
+    sleep 1  # the window's first paint
+    local buy
+    for buy in 1 2 3; do click_order_window 428 179; done
+    click_order_window 428 205
+    click_order_window 478 498  # 確認購買
+    wait_until "the order lines" logged sim.log "recv cmd 207:A02,cola,1" || return
+    check "three teas, then a cola" bash -c "cut -c25- '$CAFE/sim.log' | grep '^recv cmd 207:' | paste -sd'|' |
+        grep -qx 'recv cmd 207:A01,tea,3|recv cmd 207:A02,cola,1'"
+    check "the order log holds both lines" bash -c "printf 'A01,tea,3\\r\\nA02,cola,1\\r\\n' | cmp -s - '$CAFE/GoodsLog.Lst'"
+    screenshot ordered
+
+    click_order_window 678 558  # 查詢消費金額
+    wait_until "the query 211" logged sim.log "recv cmd 211:" || return
+    sleep 1
+    screenshot consumption
+    # The menu answers the 120 once its list has closed itself.
+    wait_until "the consumption list to close" logged_prefix sim.log "send cmd 120:125|50|35|0|85 -> ok" || return
+
+    request sim "set AnnounceAnswer=1" "send 5026"
+    wait_until "GoodsLog.Lst to go on 5026" gone "$CAFE/GoodsLog.Lst" || return
+    request sim "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+}
+
 # A menu started with no café client runs on; a client that comes later
 # and announces itself gets the link.
 case_late_client() {
@@ -277,7 +311,7 @@ case_hung_client() {
 }
 
 cases=("$@")
-[ "${#cases[@]}" -gt 0 ] || cases=(session orders late_client hung_client)
+[ "${#cases[@]}" -gt 0 ] || cases=(session orders purchases late_client hung_client)
 rm -rf "$ARTIFACTS"
 for name in "${cases[@]}"; do
     begin_case "$name" && "case_$name"
