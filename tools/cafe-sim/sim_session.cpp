@@ -6,8 +6,8 @@
 #include "cafe-sim/cafe_system_key.h"
 #include "cafe/cafe_command.h"
 #include "cafe/cafe_protocol.h"
-#include "orders/day_number.h"
 #include "sys/text.h"
+#include "sys/win32/local_time.h"
 #include "ui/guard.h"
 
 namespace corvina::cafesim {
@@ -29,13 +29,6 @@ std::string Hex(std::uintptr_t value) {
 SimSession* liveSession = nullptr;
 
 }  // namespace
-
-double NowDayNumber() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return DayNumberFromCalendar(
-        {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds});
-}
 
 SimSession::SimSession(ProfileText scenario, SimLog& log)
     : profile_(std::move(scenario)), scenario_(ReadScenario(profile_)), log_(log), peer_(scenario_.sendTimeoutMs) {
@@ -85,7 +78,7 @@ LRESULT SimSession::CopyData(const COPYDATASTRUCT* block) {
 
 void SimSession::Queue(std::int32_t number) {
     if (!scenario_.autoAnswer) return;
-    std::vector<Outgoing> replies = RepliesTo(number, scenario_, NowDayNumber());
+    std::vector<Outgoing> replies = RepliesTo(number, scenario_, LocalNowDayNumber());
     if (replies.empty()) return;
     for (Outgoing& reply : replies) pending_.push_back(std::move(reply));
     if (self_) PostMessageW(self_, kSendPendingMessage, 0, 0);
@@ -121,7 +114,7 @@ void SimSession::Perform(const Request& request) {
             break;
         }
         case RequestKind::Reply:
-            for (Outgoing& reply : RepliesTo(request.number, scenario_, NowDayNumber())) {
+            for (Outgoing& reply : RepliesTo(request.number, scenario_, LocalNowDayNumber())) {
                 pending_.push_back(std::move(reply));
             }
             SendPending();

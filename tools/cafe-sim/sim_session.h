@@ -56,7 +56,4 @@ private:
     std::deque<Outgoing> pending_;
 };
 
-// The PC's local time as a day number.
-double NowDayNumber();
-
 }  // namespace corvina::cafesim
