@@ -6,6 +6,7 @@
 
 #include "sys/files.h"
 #include "sys/text.h"
+#include "sys/win32/draw.h"
 #include "ui/bmp_layout.h"
 #include "ui/canvas.h"
 #include "ui/color.h"
@@ -15,24 +16,9 @@
 
 namespace corvina::ui {
 
-namespace {
-
-BITMAPINFO TopDown24(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-}  // namespace
-
 std::shared_ptr<Bitmap::Dib> Bitmap::NewDib(int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
-    const BITMAPINFO info = TopDown24(width, height);
+    const BITMAPINFO info = win32::Dib24Format(width, height);
     void* bits = nullptr;
     auto dib = std::make_shared<Dib>();
     dib->handle.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -112,7 +98,7 @@ Bitmap Bitmap::FromHandle(HBITMAP source) {
     const int height = description.bmHeight < 0 ? -description.bmHeight : description.bmHeight;
     Bitmap bitmap(description.bmWidth, height);
     if (bitmap.Empty()) return bitmap;
-    BITMAPINFO info = TopDown24(bitmap.Width(), height);
+    BITMAPINFO info = win32::Dib24Format(bitmap.Width(), height);
     const win32::ReleasedDC screen = win32::ReleasedDC::Of(nullptr);
     const PixelView24 pixels = bitmap.Pixels();
     if (GetDIBits(screen.Get(), source, 0, static_cast<UINT>(height), pixels.bits, &info, DIB_RGB_COLORS) != height) {

@@ -62,6 +62,17 @@ void DrawBitmapTransparent(HDC dc, const EdgeRect& d, HBITMAP bitmap, COLORREF t
     GdiTransparentBlt(dc, d.left, d.top, d.Width(), d.Height(), memory.Get(), 0, 0, size.cx, size.cy, transparent);
 }
 
+BITMAPINFO Dib24Format(int width, int height, bool topDown) {
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = topDown ? -height : height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 24;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
+
 bool RotateBitmapInPlace(HBITMAP bitmap, double angle) {
     BITMAP info{};
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0 || info.bmBitsPixel != 24) return false;
@@ -70,13 +81,7 @@ bool RotateBitmapInPlace(HBITMAP bitmap, double angle) {
 
     // A top-down copy: a section's own bits do not tell reliably which way
     // up its rows are stored.
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 24;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = Dib24Format(width, height);
     const std::ptrdiff_t rowBytes = ((static_cast<std::ptrdiff_t>(width) * 24 + 31) / 32) * 4;
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(rowBytes * height));
 

@@ -35,4 +35,8 @@ SIZE BitmapSize(HBITMAP bitmap);
 // pixel formats. The bitmap must not be selected into a DC.
 bool RotateBitmapInPlace(HBITMAP bitmap, double angle);
 
+// The format of a 24-bit DIB of that size, rows stored top first unless
+// asked otherwise.
+BITMAPINFO Dib24Format(int width, int height, bool topDown = true);
+
 }  // namespace corvina::win32

@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "sys/win32/draw.h"
 #include "sys/win32/handles.h"
 
 namespace corvina::test {
@@ -13,13 +14,7 @@ namespace corvina::test {
 class MemoryDib {
 public:
     MemoryDib(int width, int height, COLORREF fill, bool topDown = false) : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = topDown ? -height : height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = win32::Dib24Format(width, height, topDown);
         void* bits = nullptr;
         bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         old_ = SelectObject(dc_.Get(), bitmap_.Get());
