@@ -5,8 +5,12 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Everything the set-up makes lives outside the work tree so that a fresh
 # checkout (as CI uses) finds it again.
 CORVINA_HOME=${CORVINA_HOME:-/opt/corvina2}
-JPEG_PREFIX=$CORVINA_HOME/libjpeg-turbo-mingw
-export WINEPREFIX=${CORVINA_WINEPREFIX:-$CORVINA_HOME/wineprefix}
+# The Windows preset finds libjpeg-turbo through this variable.
+export CORVINA_JPEG_PREFIX=$CORVINA_HOME/libjpeg-turbo-mingw
+JPEG_PREFIX=$CORVINA_JPEG_PREFIX
+# The prepared prefix; runs work in copies of it (use_private_wineprefix).
+PREPARED_WINEPREFIX=${CORVINA_WINEPREFIX:-$CORVINA_HOME/wineprefix}
+export WINEPREFIX=$PREPARED_WINEPREFIX
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 # Wine mangles non-ASCII file names under the C locale.
@@ -38,10 +42,34 @@ stop_xvfb() {
     XVFB_PID=
 }
 
+setup_is_current() {
+    [ -f "$CORVINA_HOME/setup.stamp" ] && cmp -s "$CORVINA_HOME/setup.stamp" "$ROOT/scripts/setup" &&
+        [ -f "$JPEG_PREFIX/lib/libjpeg.a" ] && [ -f "$JPEG_PREFIX/include/jpeglib.h" ] &&
+        [ -f "$PREPARED_WINEPREFIX/.corvina2-fonts" ] && [ -f "$PREPARED_WINEPREFIX/system.reg" ]
+}
+
 ensure_setup() {
-    if [ ! -f "$CORVINA_HOME/setup.stamp" ] || ! cmp -s "$CORVINA_HOME/setup.stamp" "$ROOT/scripts/setup"; then
-        "$ROOT/scripts/setup"
-    fi
+    setup_is_current || "$ROOT/scripts/setup"
+}
+
+# Gives this run a Wine prefix of its own, a copy of the prepared one: its
+# wineserver serves only this run's programs, so ending it ends nothing that
+# another run started, and one run's single-instance marker or virtual
+# desktop never meets another's. The caller calls end_private_wineprefix.
+use_private_wineprefix() {
+    PRIVATE_WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/corvina2-wine.XXXXXX") || return 1
+    cp -a "$PREPARED_WINEPREFIX/." "$PRIVATE_WINEPREFIX/" || return 1
+    export WINEPREFIX=$PRIVATE_WINEPREFIX
+}
+
+# Ends this run's wineserver (with every program of its prefix) and removes
+# the prefix; safe to call twice or without a private prefix.
+end_private_wineprefix() {
+    [ -n "${PRIVATE_WINEPREFIX:-}" ] || return 0
+    WINEPREFIX=$PRIVATE_WINEPREFIX timeout 15 wineserver -k 2>/dev/null
+    WINEPREFIX=$PRIVATE_WINEPREFIX timeout 15 wineserver -w 2>/dev/null
+    rm -rf "$PRIVATE_WINEPREFIX"
+    PRIVATE_WINEPREFIX=
 }
 
 # Fills folder $1 with the demo café's files: pictures as they are, texts
