@@ -19,6 +19,7 @@
 #include "sys/wait_ticks.h"
 #include "sys/win32/file_ops.h"
 #include "sys/win32/file_type.h"
+#include "sys/win32/local_time.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/picture_error.h"
@@ -59,6 +60,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       machine_(machine),
       settings_(settings),
       options_(std::move(options)),
+      log_(options_.programFolder, LocalCalendarNow),
       topBar_(BuildTopBar(*this)),
       strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
       pages_(AddPages(*this)),

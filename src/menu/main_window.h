@@ -19,6 +19,7 @@
 #include "menu/top_bar.h"
 #include "records/game_records_win32.h"
 #include "ui/file_dialogs.h"
+#include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
 #include "ui/page_stack.h"
@@ -37,6 +38,8 @@ public:
     TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options);
 
     const Big5& ProgramFolder() const { return options_.programFolder; }
+    // The administrator's log in the program folder.
+    AdminLog& Log() { return log_; }
     bool EntryGranted() const { return cafe_.EntryGranted(); }
     CafeWindowLink& Cafe() { return cafe_; }
     const MenuItemTable& Items() const { return items_; }
@@ -100,6 +103,7 @@ private:
     Machine& machine_;
     MenuSettings& settings_;
     StartupOptions options_;
+    AdminLog log_;
     TopBar topBar_;
     SettingsStrip strip_;
     ui::PageStack& pages_;

@@ -4,11 +4,11 @@
 #include <string>
 #include <utility>
 
-#include "orders/day_number.h"
 #include "orders/expend_list.h"
 #include "orders/grid_looks.h"
 #include "orders/money.h"
 #include "orders/order_log_file.h"
+#include "sys/day_number.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "sys/win32/local_time.h"

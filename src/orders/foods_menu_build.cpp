@@ -2,9 +2,9 @@
 
 #include "orders/foods_menu.h"
 
-#include "orders/day_number.h"
 #include "orders/goods_grid.h"
 #include "orders/money.h"
+#include "sys/day_number.h"
 #include "sys/text.h"
 #include "ui/panel.h"
 

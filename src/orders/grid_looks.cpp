@@ -1,8 +1,8 @@
 #include "orders/grid_looks.h"
 
-#include "orders/decimal_number.h"
 #include "orders/goods_grid.h"
 #include "orders/money.h"
+#include "sys/decimal_number.h"
 #include "sys/text.h"
 
 namespace corvina {

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "orders/decimal_number.h"
 #include "sys/big5.h"
+#include "sys/decimal_number.h"
 
 namespace corvina {
 

@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "cafe/cafe_protocol.h"
-#include "orders/day_number.h"
 #include "orders/order_texts.h"
 #include "orders/session_data.h"
+#include "sys/day_number.h"
 #include "sys/numbers.h"
 
 namespace corvina {

@@ -11,10 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "orders/decimal_number.h"
 #include "orders/goods_grid.h"
 #include "orders/order_log.h"
 #include "sys/big5.h"
+#include "sys/decimal_number.h"
 
 namespace corvina {
 

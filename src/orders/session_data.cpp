@@ -1,6 +1,6 @@
 #include "orders/session_data.h"
 
-#include "orders/day_number.h"
+#include "sys/day_number.h"
 #include "sys/numbers.h"
 #include "sys/strings.h"
 

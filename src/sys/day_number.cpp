@@ -1,9 +1,9 @@
-#include "orders/day_number.h"
+#include "sys/day_number.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "orders/decimal_number.h"
+#include "sys/decimal_number.h"
 
 namespace corvina {
 

@@ -1,4 +1,4 @@
-#include "orders/decimal_number.h"
+#include "sys/decimal_number.h"
 
 #include <algorithm>
 #include <charconv>

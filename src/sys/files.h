@@ -2,6 +2,7 @@
 // Whole-file access by Big5 path. On Windows paths go through code page
 // 950 to the W functions; natively they are converted to UTF-8.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,8 @@ namespace corvina {
 
 bool FileExists(const Big5& path);
 bool FolderExists(const Big5& path);
+// Nothing when the file does not exist or cannot be read.
+std::optional<std::uint64_t> FileSizeOf(const Big5& path);
 // Nothing when the file does not exist or cannot be read.
 std::optional<std::string> ReadFileBytes(const Big5& path);
 // Replaces the file; throws std::runtime_error naming the path on failure.

@@ -28,6 +28,14 @@ bool FolderExists(const Big5& path) {
     return std::filesystem::is_directory(NativePath(path), error);
 }
 
+std::optional<std::uint64_t> FileSizeOf(const Big5& path) {
+    std::error_code error;
+    if (!FileExists(path)) return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(NativePath(path), error);
+    if (error) return std::nullopt;
+    return static_cast<std::uint64_t>(size);
+}
+
 std::optional<std::string> ReadFileBytes(const Big5& path) {
     if (!FileExists(path)) return std::nullopt;
     std::ifstream in(NativePath(path), std::ios::binary);

@@ -35,6 +35,13 @@ bool FolderExists(const Big5& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::optional<std::uint64_t> FileSizeOf(const Big5& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(WideFromBig5(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 std::optional<std::string> ReadFileBytes(const Big5& path) {
     // Others may hold our settings files open for writing (an editor, the
     // café's copy tool); reading must not fail because of them.

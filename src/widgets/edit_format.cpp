@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "orders/decimal_number.h"
+#include "sys/decimal_number.h"
 #include "sys/numbers.h"
 
 namespace corvina {

@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-#include "orders/day_number.h"
-#include "orders/decimal_number.h"
 #include "orders/money.h"
 #include "orders/order_log.h"
 #include "orders/order_model.h"
 #include "orders/session_data.h"
+#include "sys/day_number.h"
+#include "sys/decimal_number.h"
 
 namespace {
 

@@ -40,12 +40,13 @@ SYSTEMTIME SystemTimeOf(const CalendarTime& time) {
 
 }  // namespace
 
-double LocalNowDayNumber() {
+CalendarTime LocalCalendarNow() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return DayNumberFromCalendar(
-        {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds});
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
 }
+
+double LocalNowDayNumber() { return DayNumberFromCalendar(LocalCalendarNow()); }
 
 std::optional<SYSTEMTIME> SystemTimeFromDayNumber(double value) {
     const std::optional<CalendarTime> time = CalendarFromDayNumber(value);

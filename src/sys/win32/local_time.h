@@ -6,11 +6,12 @@
 
 #include <optional>
 
-#include "orders/day_number.h"
 #include "sys/big5.h"
+#include "sys/day_number.h"
 
 namespace corvina {
 
+CalendarTime LocalCalendarNow();
 // The local time now as a day number.
 double LocalNowDayNumber();
 

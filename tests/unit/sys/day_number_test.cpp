@@ -1,7 +1,7 @@
 // Day numbers: whole seconds between two of them, the calendar, and the
 // date and time text of the ordering window's labels.
 
-#include "orders/day_number.h"
+#include "sys/day_number.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Decimal numbers of the café data with the PC's separator, and prices read
 // exactly into ten-thousandths.
 
-#include "orders/decimal_number.h"
+#include "sys/decimal_number.h"
 
 #include <gtest/gtest.h>
 

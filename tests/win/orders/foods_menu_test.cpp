@@ -6,9 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "orders/day_number.h"
 #include "orders/order_window_fixture.h"
 #include "support/message_box_answerer.h"
+#include "sys/day_number.h"
 #include "sys/files.h"
 #include "sys/win32/local_time.h"
 #include "widgets/wait_window.h"
