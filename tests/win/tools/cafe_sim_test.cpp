@@ -75,6 +75,10 @@ protected:
             seen.push_back({message, 0, std::string(TextFromBlock(block->lpData, block->cbData))});
             return 0;
         }
+        if (message == WM_COMMAND) {
+            seen.push_back({message, static_cast<LPARAM>(wParam), {}});
+            return 0;
+        }
         return ui::Form::HandleMessage(message, wParam, lParam);
     }
 };
@@ -323,6 +327,59 @@ TEST_F(CafeSimProgram, AHungMenuDoesNotFreezeIt) {
     EXPECT_EQ(Announce(), 1);
     EXPECT_TRUE(WaitForLog("answer msg 5025 -> 0"));
     Quit();
+}
+
+TEST_F(CafeSimProgram, AsAClientThatAnswersInsideItsHandlerItsAnswersArriveWhileTheMenuStillWaits) {
+    WriteScenario(
+        u8"[Scenario]\r\nNestedReplies=1\r\nSendOn=211:5026\r\nConsumption=1|2|3|0|6\r\nSyncSend=1\r\n"
+        u8"[Goods]\r\n1=A01,可樂,25\r\n");
+    Start();
+    EXPECT_EQ(SendCommand(kCafeDataRequest), TRUE);
+    EXPECT_EQ(menu_->arrivedWhileSending, 2u);
+    EXPECT_THAT(menu_->Texts(), ElementsAre("114:", T(u8"115:A01,可樂,25")));
+
+    // The session message first, then the answer, both inside the send.
+    EXPECT_EQ(SendCommand(kCafeConsumptionRequest), TRUE);
+    EXPECT_EQ(menu_->arrivedWhileSending, 4u);
+    ASSERT_EQ(menu_->seen.size(), 4u);
+    EXPECT_EQ(menu_->seen[2].message, kMsgCafeSessionEnd);
+    EXPECT_EQ(menu_->seen[3].text, "120:1|2|3|0|6");
+
+    // Sent synchronously, a session message's log line says how long the
+    // menu took to answer.
+    Request("send 5025");
+    ASSERT_TRUE(WaitForLog("send msg 5025 -> ok in "));
+    EXPECT_THAT(Events(), Contains(::testing::MatchesRegex("send msg 5026 -> ok in \\d+ ms")));
+    Quit();
+}
+
+TEST_F(CafeSimProgram, ReportsTheMenusWindowsAndPressesTheirButtons) {
+    WriteScenario(u8"[Scenario]\r\nTitle=probe\r\n");
+    Start();
+    EXPECT_EQ(TitleOf(sim_), L"probe");
+    // Only windows on the screen count.
+    menu_->ShowInactive();
+    Request("window TfSmenu");
+    Request("window #32770");
+    Request("press TfSmenu 6");
+    ASSERT_TRUE(WaitForLog("info pressed 6 in TfSmenu"));
+    EXPECT_THAT(Events(), Contains("info window TfSmenu shown: Corvina"));
+    EXPECT_THAT(Events(), Contains("info window #32770 none"));
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !menu_->seen.empty(); }));
+    EXPECT_EQ(menu_->seen[0].message, static_cast<UINT>(WM_COMMAND));
+    EXPECT_EQ(menu_->seen[0].lParam, 6);
+    Quit();
+}
+
+TEST_F(CafeSimProgram, AfterTheCommandItEndsOnItAnswersItAndIsGone) {
+    WriteScenario(u8"[Scenario]\r\nEndAfter=207\r\n");
+    Start();
+    EXPECT_EQ(SendCommand(kCafeClockTick), TRUE);
+    EXPECT_EQ(SendCommand(kCafeOrderLine, "A01,tea,1"), TRUE);
+    EXPECT_EQ(process_->WaitForExit(kTimeoutMs), 3u);
+    EXPECT_FALSE(IsWindow(sim_));
+    EXPECT_THAT(Events(), ElementsAre(StartsWith("info start"), "recv cmd 210:", "recv cmd 207:A01,tea,1",
+                                      "info end after this command"));
 }
 
 TEST_F(CafeSimProgram, RegistersTheCafeSystemKeyOnlyWhenAsked) {
