@@ -68,7 +68,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       itemActions_(machine, settings, options_.programFolder,
                    GameRecordActions{[this](const Big5& caption) { gameRecords_.LoadGameRecord(caption); },
                                      [this](const Big5& caption) { gameRecords_.SaveGameRecord(caption); }}),
-      cafe_(*this, machine, settings, options_.programFolder) {
+      cafe_(*this, machine, settings, options_.programFolder, log_) {
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
         TabssetChange(sender, canChange, newIndex);
