@@ -85,8 +85,10 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
 
 std::unique_ptr<OrderWindow> TfSmenu::MakeOrderWindow() {
     OrderWindowLinks links;
-    links.sendCafeCommand = [this](std::int32_t number, std::string_view data) { cafe_.Send(number, data); };
+    links.sendCafeCommand = [this](std::int32_t number, std::string_view data) { return cafe_.Send(number, data); };
     links.openHomePage = [this] { itemActions_.OpenHomePage(); };
+    links.sessionEndsArrived = [this] { return cafe_.SessionEndsArrived(); };
+    links.writeAdminLog = [this](std::string_view text) { log_.Write(text); };
     return std::make_unique<FoodsMenuOrderWindow>(ui::MakeForm<TffoodsMenu>(
         machine_, settings_, options_.programFolder, cafe_.EntryGrantedFlag(), std::move(links)));
 }
