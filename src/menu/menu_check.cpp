@@ -21,7 +21,12 @@ namespace {
 // Page settings this far past a gap are still looked for.
 constexpr int kPageGapLookAhead = 64;
 
-std::string Quoted(std::string_view big5) { return "\"" + Utf8FromBig5(big5) + "\""; }
+std::string Quoted(std::string_view big5) {
+    std::string quoted = "\"";
+    quoted += Utf8FromBig5(big5);
+    quoted += '"';
+    return quoted;
+}
 
 // The caption's per-item file name as Windows compares it: ASCII letters
 // without case; the bytes of double-byte characters exactly.
