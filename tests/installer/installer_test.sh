@@ -37,6 +37,8 @@ check "Menus.ini is the Big5 sample" cmp -s "$cafe/Menus.ini" "$work/stage/Menus
 check "Add/Remove entry with the version $version" test "$(registry_value "$uninstall_key" DisplayVersion)" = "$version"
 check "uninstaller registered" grep -qi 'uninstall.exe' <<<"$(registry_value "$uninstall_key" UninstallString)"
 check "Start-menu entry" start_menu_entry
+checker_status() { timeout 60 wine "$cafe/Corvina2Check.exe" "$cafe_win" >"$work/check.txt" 2>/dev/null; echo $?; }
+check "the checker finds the sample menu clean" test "$(checker_status)" = 0
 
 # The café's own files from here on: a changed menu, settings, a picture, logs.
 printf '[Mine]\r\nA=C:\\a.exe,,\r\n' > "$cafe/Menus.ini"
@@ -45,6 +47,8 @@ printf '[Options]\r\nRemote_Update=7\r\n' > "$cafe/Corvina2.ini"
 printf 'changed picture' > "$cafe/LinkBMP/office.bmp"
 printf 'log line\r\n' > "$cafe/Corvina2.log"
 cp "$cafe/Menus.ini" "$work/Menus.mine"
+check "the checker finds the missing target" test "$(checker_status)" = 1
+check "and names its line" grep -q 'Menus.ini, line 2:' "$work/check.txt"
 timeout 120 wine "$work/setup.exe" /S "/D=$cafe_win"
 echo "second silent install over the café's files: exit $?"
 check "a changed Menus.ini is kept" cmp -s "$cafe/Menus.ini" "$work/Menus.mine"
