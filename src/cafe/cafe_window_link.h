@@ -76,8 +76,6 @@ public:
     // The ordering window while it exists.
     OrderWindow* OrderWindowOpen() const { return orderWindow_.get(); }
     const CafeLink& Link() const { return link_; }
-    // Messages received and not yet worked through.
-    std::size_t InboxSize() const { return inbox_.size(); }
 
 private:
     // A session message, or WM_COPYDATA with its command.

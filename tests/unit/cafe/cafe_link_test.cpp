@@ -174,25 +174,5 @@ TEST(CafeLinkSend, OnlyAClientThatIsGoneOrHungTakesTheLinkDown) {
     EXPECT_TRUE(link.IsUp());
 }
 
-TEST(CafeLinkSend, EveryFailedTryIsWorthALogLineNamingTheCommand) {
-    for (const CafeSendResult fault : {CafeSendResult::NotAnswered, CafeSendResult::Hung, CafeSendResult::Gone}) {
-        const Big5 line = CafeSendFaultText(fault, "207:7,tea,1");
-        EXPECT_TRUE(line.ends_with("207:7,tea,1")) << line;
-    }
-    EXPECT_NE(CafeSendFaultText(CafeSendResult::Hung, "1:"), CafeSendFaultText(CafeSendResult::Gone, "1:"));
-    // Nothing went wrong, or nothing was tried: no line.
-    EXPECT_EQ(CafeSendFaultText(CafeSendResult::Delivered, "207:7,tea,1"), "");
-    EXPECT_EQ(CafeSendFaultText(CafeSendResult::LinkDown, "207:7,tea,1"), "");
-}
-
-TEST(CafeLinkConnect, AnAnswerInTimeIsToldApartFromNone) {
-    FakeWindows windows;
-    CafeLink link(windows);
-    windows.announceAnswer = 0;
-    EXPECT_TRUE(link.Connect(kMenu).answered);
-    windows.announceAnswer = std::nullopt;
-    EXPECT_FALSE(link.Connect(kMenu).answered);
-}
-
 }  // namespace
 }  // namespace corvina

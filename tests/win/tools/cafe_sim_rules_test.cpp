@@ -49,14 +49,6 @@ TEST(CafeSimScenario, ReadsEveryKeyAndKeepsTheGoodsInFileOrder) {
     EXPECT_THAT(s.goods, ElementsAre("B02,fries,40", "A01,cola,25,5"));
 }
 
-TEST(CafeSimScenario, ASendOnThatNamesNoSessionMessageSendsNothing) {
-    for (const char* value : {"207:74", "207:5028", "207", ":5026", "x:5026", "-1:5026", "207:5026x"}) {
-        const Scenario s = FromText(std::string("[Scenario]\nSendOn=") + value + "\n");
-        EXPECT_EQ(s.sendOn.command, 0) << value;
-        EXPECT_EQ(s.sendOn.message, 0u) << value;
-    }
-}
-
 TEST(CafeSimScenario, AnEmptyFileGivesALinkThatAnswersAndGrantsButInstallsNothing) {
     const Scenario s = FromText("");
     EXPECT_EQ(s.announceAnswer, 1);

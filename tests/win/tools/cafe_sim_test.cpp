@@ -353,35 +353,6 @@ TEST_F(CafeSimProgram, AsAClientThatAnswersInsideItsHandlerItsAnswersArriveWhile
     Quit();
 }
 
-TEST_F(CafeSimProgram, ReportsTheMenusWindowsAndPressesTheirButtons) {
-    WriteScenario(u8"[Scenario]\r\nTitle=probe\r\n");
-    Start();
-    EXPECT_EQ(TitleOf(sim_), L"probe");
-    // Only windows on the screen count.
-    menu_->ShowInactive();
-    Request("window TfSmenu");
-    Request("window #32770");
-    Request("press TfSmenu 6");
-    ASSERT_TRUE(WaitForLog("info pressed 6 in TfSmenu"));
-    EXPECT_THAT(Events(), Contains("info window TfSmenu shown: Corvina"));
-    EXPECT_THAT(Events(), Contains("info window #32770 none"));
-    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !menu_->seen.empty(); }));
-    EXPECT_EQ(menu_->seen[0].message, static_cast<UINT>(WM_COMMAND));
-    EXPECT_EQ(menu_->seen[0].lParam, 6);
-    Quit();
-}
-
-TEST_F(CafeSimProgram, AfterTheCommandItEndsOnItAnswersItAndIsGone) {
-    WriteScenario(u8"[Scenario]\r\nEndAfter=207\r\n");
-    Start();
-    EXPECT_EQ(SendCommand(kCafeClockTick), TRUE);
-    EXPECT_EQ(SendCommand(kCafeOrderLine, "A01,tea,1"), TRUE);
-    EXPECT_EQ(process_->WaitForExit(kTimeoutMs), 3u);
-    EXPECT_FALSE(IsWindow(sim_));
-    EXPECT_THAT(Events(), ElementsAre(StartsWith("info start"), "recv cmd 210:", "recv cmd 207:A01,tea,1",
-                                      "info end after this command"));
-}
-
 TEST_F(CafeSimProgram, RegistersTheCafeSystemKeyOnlyWhenAsked) {
     const test::CafeSystemKeyScope noKey(false);
 
