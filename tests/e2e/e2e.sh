@@ -50,9 +50,9 @@ fi
 
 desktop_name() { echo "corvina-e2e-$CASE-$$"; }
 
-# The case's virtual desktop, held open by a process of its own, so that
-# each program's launcher returns exactly when its program ends. A desktop
-# is never used twice: one whose process was ended is not usable again.
+# The case's virtual desktop, held open by a process of its own, so that it
+# outlives each program started in it. A desktop is never used twice: one
+# whose process was ended is not usable again.
 start_desktop() {
     (exec setsid wine explorer "/desktop=$(desktop_name),$DESKTOP_SIZE" >/dev/null 2>&1 </dev/null) &
     DESKTOP_PID=$!
