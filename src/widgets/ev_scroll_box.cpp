@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ui/canvas.h"
+#include "ui/guard.h"
 
 namespace corvina {
 
@@ -171,6 +172,7 @@ void TEVScrollBox::ScrollTo(Axis& axis, int position) {
     }
     moving_ = false;
     Invalidate();
+    ui::Fire(OnScroll, *this);
 }
 
 }  // namespace corvina

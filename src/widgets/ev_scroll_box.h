@@ -32,6 +32,9 @@ public:
     int HorzRange() const { return horz_.range; }
     int VertRange() const { return vert_.range; }
 
+    // After the content moved.
+    Event OnScroll;
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(ui::Canvas& canvas) override;
