@@ -68,27 +68,32 @@ TEST_F(ItemPictureCacheTest, APictureForAFrameForgottenMeanwhileIsRefused) {
 
 TEST_F(ItemPictureCacheTest, OverTheBudgetThePagesSeenLongestAgoGoFirstLastItemFirst) {
     cache_.Touch(2);
-    for (int item : {6, 7, 8}) Load(item);
+    for (int item : {6, 7}) Load(item);
     cache_.Touch(0);
-    for (int item : {0, 1, 2}) Load(item);
-    EXPECT_THAT(cache_.Evict({}), IsEmpty()) << "60 bytes of 40: nothing given yet";
+    for (int item : {0, 1}) Load(item);
+    EXPECT_THAT(cache_.Evict({}), IsEmpty()) << "40 bytes of 40";
     cache_.Touch(1);
-    Load(3);
-    // 70 bytes: page 2 was seen before page 0, and page 1 is the newest.
-    EXPECT_THAT(cache_.Evict({}), ElementsAre(8, 7, 6));
+    for (int item : {3, 4}) Load(item);
+    // 60 bytes: page 2 was seen before page 0, and page 1 is the newest.
+    EXPECT_THAT(cache_.Evict({}), ElementsAre(7, 6));
     EXPECT_EQ(cache_.HeldBytes(), 40u);
     EXPECT_TRUE(cache_.HasRoomFor(0));
     EXPECT_FALSE(cache_.HasRoomFor(1));
-    EXPECT_TRUE(cache_.Request(8).has_value()) << "decoded again when needed";
+    EXPECT_TRUE(cache_.Request(7).has_value()) << "decoded again when needed";
 }
 
 TEST_F(ItemPictureCacheTest, ThePicturesTheCustomerSeesAreKeptEvenOverTheBudget) {
     cache_.Touch(0);
-    for (int item : {0, 1, 2, 3, 4, 5}) Load(item);
-    // Items 0 and 1 on the screen: the oldest page loses only the rest.
+    for (int item : {0, 1, 2}) Load(item);
+    cache_.Touch(1);
+    for (int item : {3, 4, 5}) Load(item);
+    // Items 0 and 1 on the screen: the older page loses only the rest.
     EXPECT_THAT(cache_.Evict([](int item) { return item <= 1; }), ElementsAre(2, 5));
     EXPECT_TRUE(cache_.Holds(0));
     EXPECT_TRUE(cache_.Holds(1));
+    Load(2);
+    EXPECT_THAT(cache_.Evict([](int) { return true; }), IsEmpty());
+    EXPECT_EQ(cache_.HeldBytes(), 50u);
 }
 
 TEST_F(ItemPictureCacheTest, ReleasingEverythingFreesTheBudgetAndStalesWhatIsUnderWay) {

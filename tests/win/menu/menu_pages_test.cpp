@@ -400,7 +400,7 @@ TEST_F(MenuPages, AFramesPictureFollowsWhenItsPageIsShown) {
     };
     EXPECT_EQ(paintedAt(x, y), ui::ToColorRef(kLightOrange)) << "the frame without its picture";
     const Rect frame = FrameBounds(FrameSize::Normal, kChannelStart);
-    EXPECT_NE(paintedAt(frame.left + 1, frame.top + 1), ui::ToColorRef(kLightOrange)) << "the frame itself";
+    EXPECT_NE(paintedAt(frame.left + 120, frame.top + 12), ui::ToColorRef(kLightOrange)) << "the frame's caption bar";
 
     menu->Tabsset().SetTabIndex(3);
     ASSERT_TRUE(AwaitPictures(*menu, {2, 3}));
