@@ -1,8 +1,9 @@
 // The longest stall of another program's message loop, seen from outside:
 // sends WM_NULL to the menu's window again and again for a while and prints
-// the longest wait for an answer, in milliseconds. Prints "ready" when it
-// has found the window, so that the caller knows when to start.
-//   stall_probe <window class> <milliseconds>
+// the longest wait for an answer, in milliseconds. Writes "ready" to the
+// report file when it has found the window, so that the caller knows when
+// to start, and the longest wait when done. Run it on the menu's desktop.
+//   stall_probe <window class> <milliseconds> <report file>
 
 #include <windows.h>
 
@@ -12,10 +13,12 @@
 #include <string>
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: stall_probe <window class> <milliseconds>\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: stall_probe <window class> <milliseconds> <report file>\n");
         return 2;
     }
+    FILE* report = _wfopen(argv[3], L"w");
+    if (report == nullptr) return 2;
     const std::wstring windowClass = argv[1];
     const int duration = _wtoi(argv[2]);
     HWND window = nullptr;
@@ -24,11 +27,12 @@ int wmain(int argc, wchar_t** argv) {
         if (window == nullptr) Sleep(20);
     }
     if (window == nullptr) {
-        std::fprintf(stderr, "no window of that class\n");
+        std::fprintf(report, "no window of that class\n");
+        std::fclose(report);
         return 1;
     }
-    std::printf("ready\n");
-    std::fflush(stdout);
+    std::fprintf(report, "ready\n");
+    std::fflush(report);
     using Clock = std::chrono::steady_clock;
     const auto end = Clock::now() + std::chrono::milliseconds(duration);
     double longest = 0;
@@ -42,6 +46,7 @@ int wmain(int argc, wchar_t** argv) {
         ++answers;
         Sleep(1);
     }
-    std::printf("longest %.1f ms over %d answers\n", longest, answers);
+    std::fprintf(report, "longest %.1f ms over %d answers\n", longest, answers);
+    std::fclose(report);
     return 0;
 }

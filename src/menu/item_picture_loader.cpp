@@ -93,6 +93,11 @@ std::vector<ItemPictureDone> ItemPictureLoader::TakeDone() {
     return std::exchange(done_, {});
 }
 
+bool ItemPictureLoader::OnScreenWaiting() {
+    const std::lock_guard lock(mutex_);
+    return !onScreen_.empty() || onScreenBusy_ > 0;
+}
+
 bool ItemPictureLoader::WaitForOnScreen(DWORD milliseconds) {
     std::unique_lock lock(mutex_);
     return onScreenDone_.wait_for(lock, std::chrono::milliseconds(milliseconds),
@@ -116,6 +121,8 @@ void ItemPictureLoader::Work() noexcept {
         queue.pop_front();
         if (onScreen) ++onScreenBusy_;
         lock.unlock();
+        // Pictures nobody waits for yield to the window's thread.
+        SetThreadPriority(GetCurrentThread(), onScreen ? THREAD_PRIORITY_NORMAL : THREAD_PRIORITY_LOWEST);
 
         ItemPictureDone done{job.ticket, {}};
         try {

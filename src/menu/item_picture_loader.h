@@ -65,6 +65,8 @@ public:
     // The jobs not started yet, taken off the queue.
     std::vector<PictureTicket> TakeQueued();
     std::vector<ItemPictureDone> TakeDone();
+    // Whether pictures on the screen are queued or being made.
+    bool OnScreenWaiting();
     // Waits until no picture on the screen is queued or being made, or
     // the time is up; false then.
     bool WaitForOnScreen(DWORD milliseconds);

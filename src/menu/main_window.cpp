@@ -38,6 +38,8 @@ constexpr std::size_t kPictureBudgetBytes = 10u << 20;
 constexpr int kPictureThreads = 2;
 // Longest the menu waits at start for the first page's pictures.
 constexpr DWORD kFirstPicturesWaitMs = 5000;
+// How long the customer lets the menu be before it makes pictures ahead.
+constexpr unsigned kIdleMs = 300;
 
 ui::PageStack& AddPages(ui::WinControl& window) {
     auto& pages = window.Add<ui::PageStack>();
@@ -82,7 +84,9 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
                 [this](int channel) -> TEVScrollBox* {
                     return channel >= 0 && channel + 1 < pages_.PageCount() ? &ChannelBox(channel) : nullptr;
                 }),
+      idle_(kIdleMs, false),
       cafe_(*this, machine, settings, options_.programFolder) {
+    idle_.OnTimer = [this](ui::Timer&) { IdleTimer(); };
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
         TabssetChange(sender, canChange, newIndex);
@@ -184,6 +188,12 @@ void TfSmenu::BuildMenu() {
     for (std::size_t k = 0; k < menu.channels.size(); ++k) {
         nextOrigin_ = kChannelStart;
         TEVScrollBox& page = AddMenuPage(static_cast<int>(k));
+        // The page's scroll bars measure its frames once, not per frame.
+        page.BeginUpdate();
+        struct EndUpdate {
+            TEVScrollBox& box;
+            ~EndUpdate() { box.EndUpdate(); }
+        } endUpdate{page};
         for (const MenuLine& line : menu.channels[k].lines) {
             AddMenuItem(line.item.Caption, line.picture, line.item.Target, page, line.item.Flag);
         }
@@ -221,7 +231,11 @@ TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
     box.SetParentColor(false);
     box.SetColor(kLightOrange);
     box.Wallpaper().SetStyle(TPanelWallpaperStyle::wpStretch);
-    box.OnScroll = [this](ui::Control&) { pictures_.Scrolled(); };
+    box.OnScroll = [this](ui::Control&) {
+        pictures_.Scrolled();
+        idle_.SetEnabled(false);
+        idle_.SetEnabled(true);
+    };
     pictures_.AddChannel();
     Big5 background;
     const std::vector<PageBackground>& backgrounds = settings_.PageBackgrounds;
@@ -275,6 +289,13 @@ void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& 
 void TfSmenu::ChannelShown(int channel) {
     LoadPageBackground(channel);
     pictures_.ShowChannel(channel);
+    idle_.SetEnabled(false);
+    idle_.SetEnabled(true);
+}
+
+void TfSmenu::IdleTimer() {
+    // Still busy with what is on the screen: wait another round.
+    if (pictures_.QueueBackground()) idle_.SetEnabled(false);
 }
 
 void TfSmenu::ReleasePictures() {
@@ -368,7 +389,7 @@ LRESULT TfSmenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == FALSE) {
             ReleasePictures();
         } else if (pictures_.ShownChannel() >= 0) {
-            pictures_.ShowChannel(pictures_.ShownChannel());
+            ChannelShown(pictures_.ShownChannel());
         }
     }
     LRESULT result = 0;
@@ -377,6 +398,7 @@ LRESULT TfSmenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TfSmenu::DoDestroy() {
+    idle_.SetEnabled(false);
     pictures_.Stop();
     if (desktopCapture_ != nullptr) machine_.SetWindowParent(desktopCapture_, nullptr);
     machine_.ShowTaskbar(true);

@@ -25,6 +25,7 @@
 #include "sys/win32/machine.h"
 #include "ui/file_dialogs.h"
 #include "ui/page_stack.h"
+#include "ui/timer.h"
 #include "widgets/ev_scroll_box.h"
 #include "widgets/hint_form.h"
 
@@ -99,6 +100,8 @@ private:
     void StartPictures();
     // The page of `channel` is shown: its background and its pictures.
     void ChannelShown(int channel);
+    // The menu was let be: the pictures nobody waits for yet.
+    void IdleTimer();
     void LoadPageBackground(int channel);
     // The customer turned to another program: the decoded pictures go.
     void ReleasePictures();
@@ -136,6 +139,8 @@ private:
     // Declared after everything its workers' pictures land on is made,
     // so that it stops first.
     MenuPictures pictures_;
+    // Runs out once the customer lets the menu be for a moment.
+    ui::Timer idle_;
     CafeWindowLink cafe_;
 };
 

@@ -78,19 +78,24 @@ void MenuPictures::ShowChannel(int channel) {
     shown_ = channel;
     // What was asked for another page waits behind this one.
     for (const PictureTicket& ticket : loader_->TakeQueued()) cache_.Withdraw(ticket);
-    const bool hasNext = channel + 1 < ChannelCount();
-    if (hasNext) cache_.Touch(channel + 1);
+    if (channel + 1 < ChannelCount()) cache_.Touch(channel + 1);
     if (channel > 0) cache_.Touch(channel - 1);
     cache_.Touch(channel);
 
     int unlimited = std::numeric_limits<int>::max();
     RequestAll(ItemsInView(channel), true, unlimited);
+}
+
+bool MenuPictures::QueueBackground() {
+    if (!loader_ || shown_ < 0) return true;
+    if (loader_->OnScreenWaiting()) return false;
     const std::size_t estimate = std::max<std::size_t>(PictureEstimate(), 1);
     const std::size_t used = cache_.HeldBytes() + static_cast<std::size_t>(cache_.PendingCount()) * estimate;
     int room = used >= cache_.Budget() ? 0 : static_cast<int>((cache_.Budget() - used) / estimate);
-    RequestAll(ItemsOf(channel), false, room);
-    if (hasNext) RequestAll(ItemsInView(channel + 1), false, room);
-    if (channel > 0) RequestAll(ItemsInView(channel - 1), false, room);
+    RequestAll(ItemsOf(shown_), false, room);
+    if (shown_ + 1 < ChannelCount()) RequestAll(ItemsInView(shown_ + 1), false, room);
+    if (shown_ > 0) RequestAll(ItemsInView(shown_ - 1), false, room);
+    return true;
 }
 
 void MenuPictures::Scrolled() {

@@ -1,8 +1,8 @@
 #pragma once
 // The item pictures of the whole menu: which frames get theirs when. A
-// page's frames on the screen come first; then, while the workers have
-// nothing more urgent, the rest of that page and the first screen of the
-// neighbouring channels, as far as the memory budget allows. Pictures of
+// page's frames on the screen come first; then, once the menu is idle, the
+// rest of that page and the first screen of the neighbouring channels, as
+// far as the memory budget allows. Pictures of
 // pages seen long ago are let go when the budget is exceeded, and all of
 // them when the customer turns to another program.
 
@@ -36,8 +36,13 @@ public:
     // Waits for the workers and drops what they still had to do.
     void Stop();
 
-    // The customer sees `channel` now (or again).
+    // The customer sees `channel` now (or again): its frames in view get
+    // their pictures first.
     void ShowChannel(int channel);
+    // Once the customer lets the menu be: the rest of the shown page and
+    // the first screens of its neighbours, as far as the budget allows.
+    // False while pictures on the screen are still being made: ask later.
+    bool QueueBackground();
     // The shown channel's page scrolled: what came into view comes first.
     void Scrolled();
     // Takes the finished pictures onto their frames (the message's handler).

@@ -349,7 +349,8 @@ int WinControl::ClientHeight() const {
 }
 
 void WinControl::Invalidate() {
-    if (handle_) InvalidateRect(handle_, nullptr, FALSE);
+    // A hidden window is painted whole when it shows.
+    if (handle_ && IsWindowVisible(handle_)) InvalidateRect(handle_, nullptr, FALSE);
 }
 
 void WinControl::Realign() {

@@ -78,7 +78,13 @@ void TEVScrollBox::Paint(ui::Canvas& canvas) {
     wallpaper_.Paint(canvas, rect, Color());
 }
 
-void TEVScrollBox::ChildrenChanged() { UpdateScrollBars(); }
+void TEVScrollBox::ChildrenChanged() {
+    if (updateDepth_ == 0) UpdateScrollBars();
+}
+
+void TEVScrollBox::EndUpdate() {
+    if (updateDepth_ > 0 && --updateDepth_ == 0) UpdateScrollBars();
+}
 
 void TEVScrollBox::UpdateScrollBars() {
     // Our own moves of the children, and the sizes the bars cause, come back here.
