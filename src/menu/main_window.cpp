@@ -328,7 +328,12 @@ void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
         }
     }
     pages_.SetActivePageIndex(page);
-    if (page > 0) ChannelShown(page - 1);
+    if (page > 0) {
+        ChannelShown(page - 1);
+        // The page before anything else that waits to be painted: it is
+        // what the customer asked for.
+        UpdateWindow(ChannelBox(page - 1).Handle());
+    }
 }
 
 void TfSmenu::Pnl_ChanelMouseEnter(ui::Control&) {
