@@ -128,7 +128,9 @@ Color Bitmap::TransparentColor() const {
     return Pixel({0, Height() - 1});
 }
 
-void Bitmap::Draw(Canvas& canvas, Point at) const { StretchDraw(canvas, {at.x, at.y, at.x + Width(), at.y + Height()}); }
+void Bitmap::Draw(Canvas& canvas, Point at) const {
+    StretchDraw(canvas, {at.x, at.y, at.x + Width(), at.y + Height()});
+}
 
 const Bitmap::Masked* Bitmap::MaskedFor(COLORREF color, HDC compatible) const {
     if (dib_->masked && dib_->masked->color == color) return dib_->masked.get();
