@@ -1,5 +1,7 @@
 #include "widgets/ev_scroll_box.h"
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -29,7 +31,11 @@ SCROLLINFO ScrollInfo(UINT mask) {
 }  // namespace
 
 TEVScrollBox::TEVScrollBox(ui::WinControl& parent)
-    : WinControl(&parent, ScrollBoxParams()), wallpaper_([this](TPanelWallpaper&) { Invalidate(); }) {}
+    : WinControl(&parent, ScrollBoxParams()), wallpaper_([this](TPanelWallpaper&) { Invalidate(); }) {
+    // Classic bars, as the program asks for no visual styles: Wine themes
+    // them anyway, and a themed bar makes every page switch slower.
+    SetWindowTheme(Handle(), L"", L"");
+}
 
 void TEVScrollBox::SetWallpaper(const TPanelWallpaper& wallpaper) {
     if (&wallpaper != &wallpaper_) wallpaper_.Assign(wallpaper);
