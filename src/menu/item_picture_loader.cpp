@@ -1,5 +1,10 @@
 #include "menu/item_picture_loader.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 #include "menu/item_frames.h"
@@ -49,96 +54,155 @@ ui::Picture MakeItemPicture(const ItemPictureJob& job, const ItemPictureLooks& l
     return ui::Picture(ComposeItemPicture(ground, iconFile));
 }
 
-ItemPictureLoader::ItemPictureLoader(ItemPictureLooks looks, HWND window, UINT message, int threads)
-    : looks_(std::move(looks)), window_(window), message_(message) {
-    // The frame must not be shared with what the window paints: a bitmap
-    // is selected into one DC at a time.
-    (void)looks_.frame.WritableHandle();
-    for (int i = 0; i < threads; ++i) threads_.emplace_back([this] { Work(); });
-}
+namespace {
 
-ItemPictureLoader::~ItemPictureLoader() {
-    {
-        const std::lock_guard lock(mutex_);
-        stopping_ = true;
-        onScreen_.clear();
-        later_.clear();
+class PictureWorkers {
+public:
+    explicit PictureWorkers(int threads) {
+        for (int i = 0; i < threads; ++i) std::thread([this] { Run(); }).detach();
     }
-    wake_.notify_all();
-    for (std::thread& thread : threads_) thread.join();
-}
 
-void ItemPictureLoader::Queue(ItemPictureJob job) {
-    {
-        const std::lock_guard lock(mutex_);
-        (job.onScreen ? onScreen_ : later_).push_back(std::move(job));
+    // Lives until the process ends, with its threads.
+    static PictureWorkers& Instance(int threads) {
+        static PictureWorkers* const workers = std::make_unique<PictureWorkers>(threads).release();
+        return *workers;
     }
-    wake_.notify_one();
-}
 
-std::vector<PictureTicket> ItemPictureLoader::TakeQueued() {
-    const std::lock_guard lock(mutex_);
-    std::vector<PictureTicket> tickets;
-    for (const auto* queue : {&onScreen_, &later_}) {
-        for (const ItemPictureJob& job : *queue) tickets.push_back(job.ticket);
+    void Post(std::function<void()> task) {
+        {
+            const std::lock_guard lock(mutex_);
+            tasks_.push_back(std::move(task));
+        }
+        wake_.notify_one();
     }
-    onScreen_.clear();
-    later_.clear();
-    onScreenDone_.notify_all();
-    return tickets;
-}
 
-std::vector<ItemPictureDone> ItemPictureLoader::TakeDone() {
-    const std::lock_guard lock(mutex_);
-    return std::exchange(done_, {});
-}
+private:
+    void Run() noexcept {
+        std::unique_lock lock(mutex_);
+        while (true) {
+            wake_.wait(lock, [this] { return !tasks_.empty(); });
+            std::function<void()> task = std::move(tasks_.front());
+            tasks_.pop_front();
+            lock.unlock();
+            task();
+            lock.lock();
+        }
+    }
 
-bool ItemPictureLoader::OnScreenWaiting() {
-    const std::lock_guard lock(mutex_);
-    return !onScreen_.empty() || onScreenBusy_ > 0;
-}
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::function<void()>> tasks_;
+};
 
-bool ItemPictureLoader::WaitForOnScreen(DWORD milliseconds) {
-    std::unique_lock lock(mutex_);
-    return onScreenDone_.wait_for(lock, std::chrono::milliseconds(milliseconds),
-                                  [this] { return onScreen_.empty() && onScreenBusy_ == 0; });
-}
+}  // namespace
 
-const ui::Bitmap& ItemPictureLoader::Ground() {
-    std::call_once(groundOnce_,
-                   [this] { ground_ = ItemPictureGround(looks_.frame, looks_.buttonInFrame, looks_.background); });
-    return ground_;
-}
+struct ItemPictureLoader::Core {
+    ItemPictureLooks looks;
+    HWND window = nullptr;
+    UINT message = 0;
+    std::once_flag groundOnce;
+    ui::Bitmap ground;
+    std::mutex mutex;
+    std::condition_variable onScreenDone;
+    std::deque<ItemPictureJob> onScreen;
+    std::deque<ItemPictureJob> later;
+    int onScreenBusy = 0;
+    std::vector<ItemPictureDone> done;
+    bool stopping = false;
 
-void ItemPictureLoader::Work() noexcept {
-    std::unique_lock lock(mutex_);
-    while (true) {
-        wake_.wait(lock, [this] { return stopping_ || !onScreen_.empty() || !later_.empty(); });
-        if (stopping_) return;
-        const bool onScreen = !onScreen_.empty();
-        std::deque<ItemPictureJob>& queue = onScreen ? onScreen_ : later_;
+    const ui::Bitmap& Ground() {
+        std::call_once(groundOnce,
+                       [this] { ground = ItemPictureGround(looks.frame, looks.buttonInFrame, looks.background); });
+        return ground;
+    }
+
+    // One job, the most urgent queued, if any is left.
+    void RunOne() noexcept {
+        std::unique_lock lock(mutex);
+        if (stopping || (onScreen.empty() && later.empty())) return;
+        const bool urgent = !onScreen.empty();
+        std::deque<ItemPictureJob>& queue = urgent ? onScreen : later;
         ItemPictureJob job = std::move(queue.front());
         queue.pop_front();
-        if (onScreen) ++onScreenBusy_;
+        if (urgent) ++onScreenBusy;
         lock.unlock();
         // Pictures nobody waits for yield to the window's thread.
-        SetThreadPriority(GetCurrentThread(), onScreen ? THREAD_PRIORITY_NORMAL : THREAD_PRIORITY_LOWEST);
+        SetThreadPriority(GetCurrentThread(), urgent ? THREAD_PRIORITY_NORMAL : THREAD_PRIORITY_LOWEST);
 
-        ItemPictureDone done{job.ticket, {}};
+        ItemPictureDone finished{job.ticket, {}};
         try {
-            done.picture = MakeItemPicture(job, looks_, Ground());
+            finished.picture = MakeItemPicture(job, looks, Ground());
         } catch (...) {
             // Out of memory, say: the frame stays without its picture and
             // is asked for again when its page is shown next.
         }
 
         lock.lock();
-        if (onScreen) --onScreenBusy_;
-        const bool first = done_.empty();
-        done_.push_back(std::move(done));
-        if (first) PostMessageW(window_, message_, 0, 0);
-        if (onScreen_.empty() && onScreenBusy_ == 0) onScreenDone_.notify_all();
+        if (urgent) --onScreenBusy;
+        if (stopping) return;
+        const bool first = done.empty();
+        done.push_back(std::move(finished));
+        if (first) PostMessageW(window, message, 0, 0);
+        if (onScreen.empty() && onScreenBusy == 0) onScreenDone.notify_all();
     }
+};
+
+ItemPictureLoader::ItemPictureLoader(ItemPictureLooks looks, HWND window, UINT message, int threads)
+    : core_(std::make_shared<Core>()) {
+    core_->looks = std::move(looks);
+    core_->window = window;
+    core_->message = message;
+    // The frame must not be shared with what the window paints: a bitmap
+    // is selected into one DC at a time.
+    (void)core_->looks.frame.WritableHandle();
+    PictureWorkers::Instance(threads);
+}
+
+ItemPictureLoader::~ItemPictureLoader() {
+    const std::lock_guard lock(core_->mutex);
+    core_->stopping = true;
+    core_->onScreen.clear();
+    core_->later.clear();
+    core_->onScreenDone.notify_all();
+}
+
+void ItemPictureLoader::Queue(ItemPictureJob job) {
+    {
+        const std::lock_guard lock(core_->mutex);
+        (job.onScreen ? core_->onScreen : core_->later).push_back(std::move(job));
+    }
+    // Each task takes whatever job is most urgent when it runs.
+    PictureWorkers::Instance(0).Post([core = std::weak_ptr<Core>(core_)] {
+        if (const std::shared_ptr<Core> alive = core.lock()) alive->RunOne();
+    });
+}
+
+std::vector<PictureTicket> ItemPictureLoader::TakeQueued() {
+    const std::lock_guard lock(core_->mutex);
+    std::vector<PictureTicket> tickets;
+    for (const auto* queue : {&core_->onScreen, &core_->later}) {
+        for (const ItemPictureJob& job : *queue) tickets.push_back(job.ticket);
+    }
+    core_->onScreen.clear();
+    core_->later.clear();
+    core_->onScreenDone.notify_all();
+    return tickets;
+}
+
+std::vector<ItemPictureDone> ItemPictureLoader::TakeDone() {
+    const std::lock_guard lock(core_->mutex);
+    return std::exchange(core_->done, {});
+}
+
+bool ItemPictureLoader::OnScreenWaiting() {
+    const std::lock_guard lock(core_->mutex);
+    return !core_->onScreen.empty() || core_->onScreenBusy > 0;
+}
+
+bool ItemPictureLoader::WaitForOnScreen(DWORD milliseconds) {
+    std::unique_lock lock(core_->mutex);
+    return core_->onScreenDone.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                                        [this] { return core_->onScreen.empty() && core_->onScreenBusy == 0; });
 }
 
 }  // namespace corvina

@@ -8,12 +8,8 @@
 
 #include <windows.h>
 
-#include <condition_variable>
-#include <deque>
 #include <functional>
-#include <mutex>
-#include <optional>
-#include <thread>
+#include <memory>
 #include <vector>
 
 #include "menu/item_picture_cache.h"
@@ -54,9 +50,13 @@ ui::Picture MakeItemPicture(const ItemPictureJob& job, const ItemPictureLooks& l
 
 class ItemPictureLoader {
 public:
-    // `message` is posted to `window` when finished pictures wait.
+    // `message` is posted to `window` when finished pictures wait. The
+    // work is done by `threads` workers that live as long as the process
+    // (the first loader's count holds): under Wine a thread that ends
+    // closes its display connection, and windows Wine made on it vanish
+    // while others still refer to them.
     ItemPictureLoader(ItemPictureLooks looks, HWND window, UINT message, int threads);
-    // Waits for the pictures being made and drops the rest.
+    // Drops what is queued; a picture being made is dropped when done.
     ~ItemPictureLoader();
     ItemPictureLoader(const ItemPictureLoader&) = delete;
     ItemPictureLoader& operator=(const ItemPictureLoader&) = delete;
@@ -72,23 +72,9 @@ public:
     bool WaitForOnScreen(DWORD milliseconds);
 
 private:
-    void Work() noexcept;
-    const ui::Bitmap& Ground();
-
-    ItemPictureLooks looks_;
-    HWND window_;
-    UINT message_;
-    std::once_flag groundOnce_;
-    ui::Bitmap ground_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable onScreenDone_;
-    std::deque<ItemPictureJob> onScreen_;
-    std::deque<ItemPictureJob> later_;
-    int onScreenBusy_ = 0;
-    std::vector<ItemPictureDone> done_;
-    bool stopping_ = false;
-    std::vector<std::thread> threads_;
+    struct Core;
+    // Shared with the tasks on the workers, which may outlive the loader.
+    std::shared_ptr<Core> core_;
 };
 
 }  // namespace corvina
