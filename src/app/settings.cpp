@@ -7,14 +7,22 @@
 
 namespace corvina {
 
-PageBackgroundEntry ReadPageBackground(const ProfileText& params, int page) {
+namespace {
+
+PageBackgroundEntry ReadPageBackground(const ProfileSection& options, int page) {
     const std::string suffix = page == 0 ? std::string{} : std::to_string(page);
     PageBackgroundEntry entry;
-    entry.colorText = params.ReadString(kOptionsSection, "BackGroudColor" + suffix);
-    entry.picture = params.ReadString(kOptionsSection, "BackGroud" + suffix);
+    entry.colorText = options.ReadString("BackGroudColor" + suffix);
+    entry.picture = options.ReadString("BackGroud" + suffix);
     entry.found = !entry.colorText.empty() || !entry.picture.empty();
     if (entry.colorText.empty()) entry.colorText = ColorToText(kLightOrange);
     return entry;
+}
+
+}  // namespace
+
+PageBackgroundEntry ReadPageBackground(const ProfileText& params, int page) {
+    return ReadPageBackground(params.ReadSection(kOptionsSection), page);
 }
 
 void ReadLocalSettings(const ProfileText& corvinaIni, MenuSettings& settings) {
@@ -29,16 +37,18 @@ void ReadLocalSettings(const ProfileText& corvinaIni, MenuSettings& settings) {
 std::vector<UnreadableColor> ReadMenuSettings(const ProfileText& params, MenuSettings& settings) {
     std::vector<UnreadableColor> unreadable;
     settings.PageBackgrounds.clear();
+    // Looked up once: a list of N pages costs N look-ups, not N passes.
+    const ProfileSection options = params.ReadSection(kOptionsSection);
     for (int page = 0;; ++page) {
-        PageBackgroundEntry entry = ReadPageBackground(params, page);
+        PageBackgroundEntry entry = ReadPageBackground(options, page);
         if (!entry.found) break;
         PageBackground background;
         background.picture = std::move(entry.picture);
         if (auto color = ColorFromText(entry.colorText)) {
             background.color = *color;
         } else {
-            unreadable.push_back({"BackGroudColor" + (page == 0 ? std::string{} : std::to_string(page)),
-                                  std::move(entry.colorText)});
+            unreadable.push_back(
+                {"BackGroudColor" + (page == 0 ? std::string{} : std::to_string(page)), std::move(entry.colorText)});
         }
         settings.PageBackgrounds.push_back(std::move(background));
     }

@@ -23,10 +23,8 @@ ui::Bitmap TransparentResource(const std::string& name) {
 }
 
 // The frame's own pixels, drawn opaquely whatever its transparency.
-void DrawFrameArea(const ui::Image& framePicture, const Rect& area, ui::Bitmap& onto) {
-    const ui::Bitmap* frame = framePicture.Picture().Bitmap();
-    if (frame == nullptr) return;
-    ui::Bitmap opaque = *frame;  // shares the pixels
+void DrawFrameArea(const ui::Bitmap& frame, const Rect& area, ui::Bitmap& onto) {
+    ui::Bitmap opaque = frame;  // shares the pixels
     opaque.SetTransparent(false);
     ui::BitmapCanvas canvas(onto);
     opaque.Draw(canvas.Get(), {-area.left, -area.top});
@@ -99,16 +97,18 @@ ItemFrame AddItemFrame(ui::WinControl& page, const FramePictures& pictures, Fram
     return {frame, picture, buttons, label};
 }
 
-void ComposeItemPicture(const ui::Image& framePicture, TEVImageBtn& button, const Big5& iconFile,
-                        const Big5& background) {
-    ui::Bitmap bitmap(button.Width(), button.Height());
-    if (!DrawBackground(background, bitmap)) {
-        const Rect area{button.Left() - framePicture.Left(), button.Top() - framePicture.Top(), button.Width(),
-                        button.Height()};
-        DrawFrameArea(framePicture, area, bitmap);
-    }
+ui::Bitmap ItemPictureGround(const ui::Bitmap& framePicture, const Rect& buttonInFrame, const Big5& background) {
+    ui::Bitmap ground(buttonInFrame.width, buttonInFrame.height);
+    if (!DrawBackground(background, ground)) DrawFrameArea(framePicture, buttonInFrame, ground);
+    return ground;
+}
+
+ui::Bitmap ComposeItemPicture(const ui::Bitmap& ground, const Big5& iconFile) {
+    ui::Bitmap bitmap = ground;
+    bitmap.SetTransparent(false);
+    // Without an icon the picture keeps sharing the ground's pixels.
     DrawFileIcon(iconFile, IconPoint(bitmap.Width(), bitmap.Height()), bitmap);
-    button.Wallpaper().Picture().SetBitmap(std::move(bitmap));
+    return bitmap;
 }
 
 void DrawFileIcon(const Big5& file, Point at, ui::Bitmap& bitmap) {

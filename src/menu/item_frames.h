@@ -19,16 +19,16 @@ namespace corvina {
 // The built-in pictures of one frame size, loaded once for the whole menu.
 struct FramePictures {
     ui::Bitmap frame;
-    std::array<ui::Bitmap, 3> glyph;       // by small button, top first
+    std::array<ui::Bitmap, 3> glyph;  // by small button, top first
     std::array<ui::Bitmap, 3> glyphfocus;
 };
 
 FramePictures LoadFramePictures(FrameSize size);
 
 struct ItemFrameEvents {
-    ui::Control::Event onRun;               // the picture button's click
-    ui::Control::Event onHover;             // the pointer onto a small button
-    TEvBtn::TMouseOutEvent onLeave;         // and off it again
+    ui::Control::Event onRun;        // the picture button's click
+    ui::Control::Event onHover;      // the pointer onto a small button
+    TEvBtn::TMouseOutEvent onLeave;  // and off it again
 };
 
 struct ItemFrame {
@@ -44,12 +44,16 @@ struct ItemFrame {
 ItemFrame AddItemFrame(ui::WinControl& page, const FramePictures& pictures, FrameSize size, Point origin, int index,
                        const Big5& caption, const ItemFrameEvents& events);
 
-// The button's picture for an item without one of its own: the
-// `background` file stretched, or else the frame's screen area under the
-// button, with the first icon of `iconFile` centred on it. A background
-// that exists but cannot be read counts as none.
-void ComposeItemPicture(const ui::Image& framePicture, TEVImageBtn& button, const Big5& iconFile,
-                        const Big5& background);
+// The ground of the generated picture of a button of `size` lying at
+// `buttonInFrame` in the frame picture: the `background` file stretched, or
+// else the frame's screen area under the button. A background that exists
+// but cannot be read counts as none.
+ui::Bitmap ItemPictureGround(const ui::Bitmap& framePicture, const Rect& buttonInFrame, const Big5& background);
+
+// The button's picture for an item without one of its own: a copy of
+// `ground` with the first icon of `iconFile` centred on it. Safe on any
+// thread: `ground` is only read.
+ui::Bitmap ComposeItemPicture(const ui::Bitmap& ground, const Big5& iconFile);
 
 // Draws the first icon of `file` with its top-left corner at `at`; nothing
 // when the file does not exist or has no icon.

@@ -1,5 +1,7 @@
 #include "menu/main_window.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -29,6 +31,15 @@ namespace corvina {
 namespace {
 
 constexpr int kStripStepMs = 15;
+// Finished item pictures wait to be taken onto their frames.
+constexpr UINT kPicturesDone = WM_APP + 0x150;
+// The shown page and the first screens of its neighbours, 204 x 136 each.
+constexpr std::size_t kPictureBudgetBytes = 10u << 20;
+constexpr int kPictureThreads = 2;
+// Longest the menu waits at start for the first page's pictures.
+constexpr DWORD kFirstPicturesWaitMs = 5000;
+// How long the customer lets the menu be before it makes pictures ahead.
+constexpr unsigned kIdleMs = 300;
 
 ui::PageStack& AddPages(ui::WinControl& window) {
     auto& pages = window.Add<ui::PageStack>();
@@ -38,8 +49,9 @@ ui::PageStack& AddPages(ui::WinControl& window) {
 }
 
 void WaitWithMessagesFlowing(int milliseconds) {
-    WaitTicks(milliseconds, true, [] { return static_cast<std::uint32_t>(GetTickCount()); },
-              [] { ui::Application::Instance().ProcessMessages(); });
+    WaitTicks(
+        milliseconds, true, [] { return static_cast<std::uint32_t>(GetTickCount()); },
+        [] { ui::Application::Instance().ProcessMessages(); });
 }
 
 // Edges included: the pointer on the strip's last pixel row is still on it.
@@ -68,7 +80,13 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       itemActions_(machine, settings, options_.programFolder,
                    GameRecordActions{[this](const Big5& caption) { gameRecords_.LoadGameRecord(caption); },
                                      [this](const Big5& caption) { gameRecords_.SaveGameRecord(caption); }}),
+      pictures_(kPictureBudgetBytes,
+                [this](int channel) -> TEVScrollBox* {
+                    return channel >= 0 && channel + 1 < pages_.PageCount() ? &ChannelBox(channel) : nullptr;
+                }),
+      idle_(kIdleMs, false),
       cafe_(*this, machine, settings, options_.programFolder, log_) {
+    idle_.OnTimer = [this](ui::Timer&) { IdleTimer(); };
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
         TabssetChange(sender, canChange, newIndex);
@@ -97,8 +115,7 @@ std::vector<CreationStep> TfSmenu::CreationSteps() {
     return {
         {"no entry yet", [this] { cafe_.SetEntryGranted(false); }},
         {"first-run wizard", [this] { RunFirstRunWizard(); }},
-        {"loading window",
-         [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
+        {"loading window", [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
         {"automatic update", [this] { AutoUpdate(); }},
         {"order log", [this] { corvina::DeleteOrderLog(options_.programFolder); }},
         {"menu settings", [this] { ReadMenuSettings(); }},
@@ -166,19 +183,47 @@ void TfSmenu::BuildMenu() {
     for (const MenuChannel& channel : menu.channels) names.push_back(channel.name);
     Tabsset().SetTabs(names);
 
+    // The pages take the size they will be shown at, so that the frames
+    // in view are known before the window shows.
+    SetBounds(ScreenBounds());
     framePictures_ = LoadFramePictures(FrameSizeOf(settings_.FrameSmallSize));
     for (std::size_t k = 0; k < menu.channels.size(); ++k) {
         nextOrigin_ = kChannelStart;
         TEVScrollBox& page = AddMenuPage(static_cast<int>(k));
+        // The page's scroll bars measure its frames once, not per frame.
+        page.BeginUpdate();
+        struct EndUpdate {
+            TEVScrollBox& box;
+            ~EndUpdate() { box.EndUpdate(); }
+        } endUpdate{page};
         for (const MenuLine& line : menu.channels[k].lines) {
             AddMenuItem(line.item.Caption, line.picture, line.item.Target, page, line.item.Flag);
         }
     }
+    StartPictures();
     framePictures_.reset();  // the frames hold their own shares now
 
     const bool desktopTab = LockDownFor(settings_).desktopTab;
     if (desktopTab) Tabsset().InsertTab(0, T(u8"桌　面"));
     Tabsset().SetTabIndex(desktopTab ? 1 : 0);
+    // The menu shows with the pictures of its first screen; the rest come
+    // while it is shown.
+    pictures_.AwaitOnScreen(kFirstPicturesWaitMs);
+}
+
+void TfSmenu::StartPictures() {
+    const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
+    const Rect frame = FrameBounds(size, kChannelStart);
+    const Rect button = PictureButtonBounds(size, kChannelStart);
+    ItemPictureLooks looks;
+    looks.button = {button.width, button.height};
+    // The wallpaper is stretched two pixels inside the button's edges.
+    looks.drawn = {button.width - 4, button.height - 4};
+    looks.frame = framePictures_->frame;
+    looks.buttonInFrame = {button.left - frame.left, button.top - frame.top, button.width, button.height};
+    looks.background = settings_.SubItemMAP;
+    looks.iconFileFor = IconFileFor;
+    pictures_.Start(std::move(looks), Handle(), kPicturesDone, kPictureThreads);
 }
 
 TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
@@ -188,46 +233,79 @@ TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
     box.SetParentColor(false);
     box.SetColor(kLightOrange);
     box.Wallpaper().SetStyle(TPanelWallpaperStyle::wpStretch);
-    try {
-        const std::vector<PageBackground>& backgrounds = settings_.PageBackgrounds;
-        if (!backgrounds.empty()) {
-            const auto entry = std::min(static_cast<std::size_t>(channel), backgrounds.size() - 1);
-            box.SetColor(backgrounds[entry].color);
-            if (FileExists(backgrounds[entry].picture)) box.Wallpaper().Picture().LoadFromFile(backgrounds[entry].picture);
-        }
-    } catch (const std::exception&) {
-        // A page background that cannot be shown leaves the page its colour.
+    box.OnScroll = [this](ui::Control&) {
+        pictures_.Scrolled();
+        idle_.SetEnabled(false);
+        idle_.SetEnabled(true);
+    };
+    pictures_.AddChannel();
+    Big5 background;
+    const std::vector<PageBackground>& backgrounds = settings_.PageBackgrounds;
+    if (!backgrounds.empty()) {
+        const auto entry = std::min(static_cast<std::size_t>(channel), backgrounds.size() - 1);
+        box.SetColor(backgrounds[entry].color);
+        if (FileExists(backgrounds[entry].picture)) background = backgrounds[entry].picture;
     }
+    pageBackgroundFiles_.push_back(background);
+    pageBackgroundLoaded_.push_back(false);
     return box;
 }
 
-void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page,
-                          bool flag) {
+void TfSmenu::LoadPageBackground(int channel) {
+    const auto at = static_cast<std::size_t>(channel);
+    if (at >= pageBackgroundFiles_.size() || pageBackgroundLoaded_[at]) return;
+    pageBackgroundLoaded_[at] = true;
+    const Big5& file = pageBackgroundFiles_[at];
+    if (file.empty()) return;
+    TEVScrollBox& box = ChannelBox(channel);
+    auto decoded = decodedBackgrounds_.find(file);
+    if (decoded == decodedBackgrounds_.end()) {
+        ui::Picture picture;
+        try {
+            picture.LoadFromFile(file, box.ClientWidth(), box.ClientHeight());
+        } catch (const std::exception&) {
+            // A page background that cannot be shown leaves the page its colour.
+        }
+        decoded = decodedBackgrounds_.emplace(file, std::move(picture)).first;
+    }
+    if (decoded->second.Empty()) return;
+    box.Wallpaper().Picture() = decoded->second;  // shares the decoded pixels
+    box.Invalidate();
+}
+
+void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page, bool flag) {
     const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
     const ItemFrameEvents events{
         [this](ui::Control& sender) { ItemPictureClick(sender); },
         [this](ui::Control& sender) { ItemButtonEnter(sender); },
         [this](ui::Control& sender, bool& disFocus) { ItemButtonLeave(sender, disFocus); },
     };
-    const ItemFrame frame =
-        AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
-
-    const Big5 pictureFile = ItemPicturePath(options_.programFolder, picture);
-    bool pictureShown = false;
-    if (FileExists(pictureFile)) {
-        try {
-            frame.picture.Wallpaper().Picture().LoadFromFile(pictureFile, frame.picture.Width(),
-                                                             frame.picture.Height());
-            pictureShown = true;
-        } catch (const ui::PictureError&) {
-            // A damaged or foreign picture costs this item its picture, not
-            // the rest of the menu its pages.
-        }
-    }
-    if (!pictureShown) ComposeItemPicture(frame.frame, frame.picture, IconFileFor(target), settings_.SubItemMAP);
+    const ItemFrame frame = AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
+    // The picture is made when its page is shown.
+    pictures_.AddItem(frame.picture, ItemPicturePath(options_.programFolder, picture), target);
 
     nextOrigin_ = NextItemOrigin(size, GetSystemMetrics(SM_CXSCREEN), nextOrigin_);
     items_.Append(MenuItem{flag, target, caption});
+}
+
+void TfSmenu::ChannelShown(int channel) {
+    LoadPageBackground(channel);
+    pictures_.ShowChannel(channel);
+    idle_.SetEnabled(false);
+    idle_.SetEnabled(true);
+}
+
+void TfSmenu::IdleTimer() {
+    // Still busy with what is on the screen: wait another round.
+    if (pictures_.QueueBackground()) idle_.SetEnabled(false);
+}
+
+void TfSmenu::ReleasePictures() {
+    pictures_.ReleaseAll();
+    // Freed pictures go back to the system, not only to the heap.
+    HeapCompact(GetProcessHeap(), 0);
+    _heapmin();
+    SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
 }
 
 TEVScrollBox& TfSmenu::ChannelBox(int channel) const {
@@ -252,6 +330,12 @@ void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
         }
     }
     pages_.SetActivePageIndex(page);
+    if (page > 0) {
+        ChannelShown(page - 1);
+        // The page before anything else that waits to be painted: it is
+        // what the customer asked for.
+        UpdateWindow(ChannelBox(page - 1).Handle());
+    }
 }
 
 void TfSmenu::Pnl_ChanelMouseEnter(ui::Control&) {
@@ -304,12 +388,25 @@ void TfSmenu::DoActivate() {
 }
 
 LRESULT TfSmenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kPicturesDone) {
+        pictures_.Deliver();
+        return 0;
+    }
+    if (message == WM_ACTIVATEAPP) {
+        if (wParam == FALSE) {
+            ReleasePictures();
+        } else if (pictures_.ShownChannel() >= 0) {
+            ChannelShown(pictures_.ShownChannel());
+        }
+    }
     LRESULT result = 0;
     if (cafe_.HandleMessage(message, wParam, lParam, result)) return result;
     return TfHintForm::HandleMessage(message, wParam, lParam);
 }
 
 void TfSmenu::DoDestroy() {
+    idle_.SetEnabled(false);
+    pictures_.Stop();
     if (desktopCapture_ != nullptr) machine_.SetWindowParent(desktopCapture_, nullptr);
     machine_.ShowTaskbar(true);
     TfHintForm::DoDestroy();

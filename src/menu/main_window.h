@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -15,21 +16,23 @@
 #include "menu/item_action_host.h"
 #include "menu/item_frames.h"
 #include "menu/menu_data.h"
+#include "menu/menu_pictures.h"
 #include "menu/settings_strip.h"
 #include "menu/top_bar.h"
 #include "records/game_records_win32.h"
-#include "ui/file_dialogs.h"
 #include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
+#include "ui/file_dialogs.h"
 #include "ui/page_stack.h"
+#include "ui/timer.h"
 #include "widgets/ev_scroll_box.h"
 #include "widgets/hint_form.h"
 
 namespace corvina {
 
 struct StartupOptions {
-    Big5 programFolder;   // ends in a backslash
+    Big5 programFolder;     // ends in a backslash
     bool firstRun = false;  // "START" was given
 };
 
@@ -60,6 +63,8 @@ public:
     // The scroll box of channel k's page, which holds its item frames.
     TEVScrollBox& ChannelBox(int channel) const;
     bool StripShown() const { return stripShown_; }
+    // Which frames hold their decoded pictures now.
+    const MenuPictures& Pictures() const { return pictures_; }
     HWND DesktopCapture() const { return desktopCapture_; }
 
     void TabssetChange(ui::Control& sender, bool& CanChange, int NewTabindex);
@@ -92,6 +97,14 @@ private:
     std::unique_ptr<OrderWindow> MakeOrderWindow();
     TEVScrollBox& AddMenuPage(int channel);
     void AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page, bool flag);
+    void StartPictures();
+    // The page of `channel` is shown: its background and its pictures.
+    void ChannelShown(int channel);
+    // The menu was let be: the pictures nobody waits for yet.
+    void IdleTimer();
+    void LoadPageBackground(int channel);
+    // The customer turned to another program: the decoded pictures go.
+    void ReleasePictures();
     int StripWidth() const;
     void SlideStripTo(int top);
 
@@ -118,6 +131,16 @@ private:
     // The menu build's running state.
     std::optional<FramePictures> framePictures_;
     Point nextOrigin_ = kChannelStart;
+    // Page backgrounds are decoded when their page is first shown, once
+    // for all pages that name the same file.
+    std::vector<Big5> pageBackgroundFiles_;  // by channel; empty when none
+    std::vector<bool> pageBackgroundLoaded_;
+    std::map<Big5, ui::Picture> decodedBackgrounds_;
+    // Declared after everything its workers' pictures land on is made,
+    // so that it stops first.
+    MenuPictures pictures_;
+    // Runs out once the customer lets the menu be for a moment.
+    ui::Timer idle_;
     CafeWindowLink cafe_;
 };
 

@@ -25,6 +25,20 @@ std::vector<Big5> FitNameList(std::vector<Big5> names) {
     return names;
 }
 
+// The form under which names that EqualsIgnoreAsciiCase calls equal meet:
+// single-byte letters folded, double-byte characters as they are.
+std::string FoldedName(std::string_view name) {
+    std::string folded(name);
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        if (IsBig5LeadByte(static_cast<unsigned char>(folded[i])) && i + 1 < folded.size()) {
+            ++i;
+        } else if (folded[i] >= 'A' && folded[i] <= 'Z') {
+            folded[i] = static_cast<char>(folded[i] - 'A' + 'a');
+        }
+    }
+    return folded;
+}
+
 Big5 CleanValue(std::string_view raw) {
     std::string_view value = TrimBlanks(raw);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
@@ -128,6 +142,28 @@ std::vector<Big5> ProfileText::KeyNames(std::string_view section) const {
 }
 
 bool ProfileText::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
+
+ProfileSection ProfileText::ReadSection(std::string_view section) const {
+    ProfileSection read;
+    if (const Section* found = FindSection(section)) {
+        read.values_.reserve(found->entries.size());
+        // emplace keeps the first entry of a key.
+        for (const Entry& entry : found->entries)
+            read.values_.emplace(FoldedName(View(entry.key)), CleanValue(View(entry.value)));
+    }
+    return read;
+}
+
+std::optional<Big5> ProfileSection::Find(std::string_view key) const {
+    const auto found = values_.find(FoldedName(key));
+    if (found == values_.end()) return std::nullopt;
+    return found->second;
+}
+
+Big5 ProfileSection::ReadString(std::string_view key, std::string_view fallback) const {
+    auto value = Find(key);
+    return value ? std::move(*value) : Big5{fallback};
+}
 
 std::optional<Big5> ProfileText::Find(std::string_view section, std::string_view key) const {
     const Section* foundSection = FindSection(section);

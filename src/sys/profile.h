@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "sys/big5.h"
@@ -22,6 +23,19 @@ inline constexpr std::string_view kOptionsSection = "Options";
 // The buffer sizes of the profile API that the file conventions follow.
 inline constexpr std::size_t kProfileValueBuffer = 2048;
 inline constexpr std::size_t kProfileNameListBuffer = 16384;
+
+// One section's keys and their values (the first entry of a key counting),
+// looked up in constant time: reading N keys of a section costs N, not N
+// times the section's length.
+class ProfileSection {
+public:
+    std::optional<Big5> Find(std::string_view key) const;
+    Big5 ReadString(std::string_view key, std::string_view fallback = {}) const;
+
+private:
+    friend class ProfileText;
+    std::unordered_map<std::string, Big5> values_;  // keys with single-byte letters folded
+};
 
 class ProfileText {
 public:
@@ -36,6 +50,8 @@ public:
     // included, as far as the name-list buffer holds them.
     std::vector<Big5> KeyNames(std::string_view section) const;
     bool SectionExists(std::string_view section) const;
+    // The first section of that name, for reading many of its keys.
+    ProfileSection ReadSection(std::string_view section) const;
 
     // The value of the first entry of the key, or nothing when absent.
     std::optional<Big5> Find(std::string_view section, std::string_view key) const;

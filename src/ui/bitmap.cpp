@@ -53,6 +53,7 @@ void Bitmap::MakeOwnDib() {
 
 HBITMAP Bitmap::WritableHandle() {
     MakeOwnDib();
+    if (dib_) dib_->masked.reset();  // about to change
     return Handle();
 }
 
@@ -110,6 +111,7 @@ Bitmap Bitmap::FromHandle(HBITMAP source) {
 PixelView24 Bitmap::Pixels() {
     if (Empty()) return {};
     MakeOwnDib();
+    dib_->masked.reset();  // about to change
     GdiFlush();
     return {dib_->bits, dib_->width, dib_->height, dib_->Stride()};
 }
@@ -126,10 +128,48 @@ Color Bitmap::TransparentColor() const {
     return Pixel({0, Height() - 1});
 }
 
-void Bitmap::Draw(Canvas& canvas, Point at) const { StretchDraw(canvas, {at.x, at.y, at.x + Width(), at.y + Height()}); }
+void Bitmap::Draw(Canvas& canvas, Point at) const {
+    StretchDraw(canvas, {at.x, at.y, at.x + Width(), at.y + Height()});
+}
+
+const Bitmap::Masked* Bitmap::MaskedFor(COLORREF color, HDC compatible) const {
+    if (dib_->masked && dib_->masked->color == color) return dib_->masked.get();
+    auto masked = std::make_unique<Masked>();
+    masked->color = color;
+    masked->mask.Reset(CreateBitmap(Width(), Height(), 1, 1, nullptr));
+    masked->holes.Reset(CreateCompatibleBitmap(compatible, Width(), Height()));
+    if (!masked->mask || !masked->holes) return nullptr;
+    const MemoryDC source(Handle(), compatible);
+    const MemoryDC mask(masked->mask.Get(), compatible);
+    const MemoryDC holes(masked->holes.Get(), compatible);
+    // Pixels of the background colour become 1 in a monochrome copy.
+    SetBkColor(source.Get(), color);
+    BitBlt(mask.Get(), 0, 0, Width(), Height(), source.Get(), 0, 0, SRCCOPY);
+    BitBlt(holes.Get(), 0, 0, Width(), Height(), source.Get(), 0, 0, SRCCOPY);
+    // Monochrome onto colour: 1 gives the background colour, 0 the text colour.
+    SetBkColor(holes.Get(), RGB(0, 0, 0));
+    SetTextColor(holes.Get(), RGB(255, 255, 255));
+    BitBlt(holes.Get(), 0, 0, Width(), Height(), mask.Get(), 0, 0, SRCAND);
+    dib_->masked = std::move(masked);
+    return dib_->masked.get();
+}
 
 void Bitmap::StretchDraw(Canvas& canvas, const EdgeRect& d) const {
     if (Empty() || d.Width() <= 0 || d.Height() <= 0) return;
+    if (transparent_ && d.Width() == Width() && d.Height() == Height()) {
+        // At its own size, as frames and glyphs are drawn: two copies.
+        if (const Masked* masked = MaskedFor(ToColorRef(TransparentColor()), canvas.Handle())) {
+            const MemoryDC mask(masked->mask.Get(), canvas.Handle());
+            const MemoryDC holes(masked->holes.Get(), canvas.Handle());
+            const COLORREF text = SetTextColor(canvas.Handle(), RGB(0, 0, 0));
+            const COLORREF ground = SetBkColor(canvas.Handle(), RGB(255, 255, 255));
+            BitBlt(canvas.Handle(), d.left, d.top, Width(), Height(), mask.Get(), 0, 0, SRCAND);
+            BitBlt(canvas.Handle(), d.left, d.top, Width(), Height(), holes.Get(), 0, 0, SRCPAINT);
+            SetTextColor(canvas.Handle(), text);
+            SetBkColor(canvas.Handle(), ground);
+            return;
+        }
+    }
     if (transparent_) {
         canvas.TransparentCopy(d, *this, {0, 0, Width(), Height()}, TransparentColor());
         return;

@@ -78,8 +78,18 @@ public:
     void StretchDraw(Canvas& canvas, const EdgeRect& rect) const;
 
 private:
+    // A transparent picture drawn at its own size: a mask of its
+    // transparent pixels and the picture with those pixels black, made once
+    // per colour and shared by every copy.
+    struct Masked {
+        COLORREF color = 0;
+        win32::GdiObject<HBITMAP> mask;
+        win32::GdiObject<HBITMAP> holes;
+    };
+
     struct Dib {
         win32::GdiObject<HBITMAP> handle;
+        mutable std::unique_ptr<Masked> masked;
         std::uint8_t* bits = nullptr;
         int width = 0;
         int height = 0;
@@ -88,6 +98,7 @@ private:
     };
 
     static std::shared_ptr<Dib> NewDib(int width, int height);
+    const Masked* MaskedFor(COLORREF color, HDC compatible) const;
     void MakeOwnDib();
 
     std::shared_ptr<const Dib> dib_;

@@ -1,5 +1,6 @@
 #include "ui/canvas.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -121,9 +122,15 @@ void Canvas::RealizeBrush() {
 
 void Canvas::RealizeFont() {
     if (fontCurrent_) return;
-    win32::GdiObject<HFONT> font = CreateGdiFont(font_);
-    Select(font ? font.Get() : GetStockObject(DEFAULT_GUI_FONT), originalFont_);
-    fontObject_ = std::move(font);
+    const auto sameShape = [this](const MadeFont& made) {
+        return made.shape.face == font_.face && made.shape.height == font_.height && made.shape.style == font_.style;
+    };
+    auto made = std::find_if(fonts_.begin(), fonts_.end(), sameShape);
+    if (made == fonts_.end()) {
+        fonts_.push_back(MadeFont{font_, CreateGdiFont(font_)});
+        made = fonts_.end() - 1;
+    }
+    Select(made->font ? made->font.Get() : GetStockObject(DEFAULT_GUI_FONT), originalFont_);
     fontCurrent_ = true;
 }
 

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include <span>
 #include <string_view>
 
@@ -107,7 +109,13 @@ private:
     // What the canvas has selected; `*Current_` false when the value changed since.
     win32::GdiObject<HPEN> penObject_;
     win32::GdiObject<HBRUSH> brushObject_;
-    win32::GdiObject<HFONT> fontObject_;
+    // Every font shape this canvas made, kept while it lives: controls
+    // painted one after another often switch between the same few.
+    struct MadeFont {
+        ui::Font shape;
+        win32::GdiObject<HFONT> font;
+    };
+    std::vector<MadeFont> fonts_;
     bool penCurrent_ = false;
     bool brushCurrent_ = false;
     bool fontCurrent_ = false;

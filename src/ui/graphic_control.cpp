@@ -10,7 +10,8 @@ GraphicControl::~GraphicControl() = default;
 
 void GraphicControl::InvalidateArea(const Rect& area) {
     const HWND host = Parent() ? Parent()->Handle() : nullptr;
-    if (!host) return;
+    // A hidden window is painted whole when it shows.
+    if (!host || !IsWindowVisible(host)) return;
     const RECT rect{area.left, area.top, area.left + area.width, area.top + area.height};
     InvalidateRect(host, &rect, FALSE);
 }

@@ -4,6 +4,13 @@
 
 namespace corvina::ui {
 
+namespace {
+
+// Far outside any screen.
+constexpr int kParkedLeft = -30000;
+
+}  // namespace
+
 PageStack::PageStack(WinControl& parent) : WinControl(&parent, ContainerParams()) {}
 
 WinControl& PageStack::AddPage(const Big5& caption) {
@@ -11,21 +18,29 @@ WinControl& PageStack::AddPage(const Big5& caption) {
     page.SetText(caption);
     page.SetAlign(Align::Client);
     pages_.push_back(&page);
-    if (active_ < 0) {
-        active_ = 0;
-    } else {
-        page.Hide();
-    }
+    if (active_ < 0) active_ = 0;
+    Park();
     return page;
 }
 
 void PageStack::SetActivePageIndex(int index) {
     if (index < 0 || index >= PageCount()) throw std::out_of_range("no such page");
     if (index == active_) return;
-    // Show first, hide after: the area never flashes the stack's ground.
-    Page(index).Show();
-    if (active_ >= 0) Page(active_).Hide();
+    // In first, out after: the area never flashes the stack's ground.
+    const Rect area = AlignArea();
+    SetWindowPos(Page(index).Handle(), HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     active_ = index;
+    Park();
+}
+
+void PageStack::ChildrenChanged() { Park(); }
+
+void PageStack::Park() {
+    for (int i = 0; i < PageCount(); ++i) {
+        WinControl& page = Page(i);
+        if (i == active_ || page.Left() == kParkedLeft) continue;
+        SetWindowPos(page.Handle(), nullptr, kParkedLeft, page.Top(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 }  // namespace corvina::ui

@@ -1,5 +1,7 @@
 #pragma once
-// A stack of pages filling one area, one page showing at a time.
+// A stack of pages filling one area, one page showing at a time. The pages
+// not shown stay visible windows parked outside the stack: under Wine,
+// showing and hiding a window with scroll bars costs many times a move.
 
 #include <vector>
 
@@ -11,7 +13,7 @@ class PageStack : public WinControl {
 public:
     explicit PageStack(WinControl& parent);
 
-    // A new page at the end, filling the stack; hidden unless it is the
+    // A new page at the end, filling the stack; parked unless it is the
     // first. Its window text is the caption.
     WinControl& AddPage(const Big5& caption);
     int PageCount() const { return static_cast<int>(pages_.size()); }
@@ -22,7 +24,13 @@ public:
     // throws std::out_of_range and changes nothing.
     void SetActivePageIndex(int index);
 
+protected:
+    // A page laid out anew goes back to its place: parked unless active.
+    void ChildrenChanged() override;
+
 private:
+    void Park();
+
     std::vector<WinControl*> pages_;  // owned as children
     int active_ = -1;
 };

@@ -18,8 +18,7 @@ PaintBuffer::PaintBuffer(HDC target, int width, int height)
     : bitmap_(CompatibleBitmap(target, width, height)), dc_(bitmap_.Get(), target) {}
 
 void PaintBuffer::CopyTo(HDC target, const RECT& area) const {
-    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.Get(), area.left, area.top,
-           SRCCOPY);
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.Get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace corvina::ui

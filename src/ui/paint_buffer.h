@@ -15,6 +15,7 @@ public:
     PaintBuffer(HDC target, int width, int height);
 
     HDC Dc() const { return dc_.Get(); }
+    // The whole buffer to `area` of the target.
     void CopyTo(HDC target, const RECT& area) const;
 
 private:

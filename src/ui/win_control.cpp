@@ -150,12 +150,13 @@ LRESULT WinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             {
                 PAINTSTRUCT paint{};
                 const HDC dc = BeginPaint(Handle(), &paint);
-                Guarded([&] { PaintTo(dc); });
+                Guarded([&] { PaintUpdate(dc, paint.rcPaint); });
                 EndPaint(Handle(), &paint);
             }
             return 0;
         case WM_PRINTCLIENT:
             if (SystemClass()) break;
+            // Straight into the caller's surface, which is a buffer already.
             PaintTo(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_ERASEBKGND:
@@ -348,7 +349,8 @@ int WinControl::ClientHeight() const {
 }
 
 void WinControl::Invalidate() {
-    if (handle_) InvalidateRect(handle_, nullptr, FALSE);
+    // A hidden window is painted whole when it shows.
+    if (handle_ && IsWindowVisible(handle_)) InvalidateRect(handle_, nullptr, FALSE);
 }
 
 void WinControl::Realign() {
@@ -426,23 +428,41 @@ void WinControl::Paint(Canvas& canvas) {
 }
 
 void WinControl::PaintTo(HDC dc) {
-    const int width = ClientWidth();
-    const int height = ClientHeight();
-    if (width <= 0 || height <= 0) return;
-    const PaintBuffer buffer(dc, width, height);
-    {
-        Canvas canvas(buffer.Dc());
-        Guarded([&] { Paint(canvas); });
-        for (const auto& child : children_) {
-            if (child->Windowed() || !child->Visible()) continue;
-            const Rect& b = child->Bounds();
-            auto state = canvas.SaveState();
-            state.MoveOrigin(b.left, b.top);
-            state.IntersectClip({0, 0, b.width, b.height});
-            Guarded([&] { child->Paint(canvas); });
+    RECT area{};
+    if (GetClipBox(dc, &area) == ERROR) return;
+    PaintArea(dc, area);
+}
+
+void WinControl::PaintArea(HDC dc, const RECT& area) {
+    if (area.right <= area.left || area.bottom <= area.top) return;
+    Canvas canvas(dc);
+    Guarded([&] { Paint(canvas); });
+    // Windowless children outside the area would only be clipped away.
+    for (const auto& child : children_) {
+        if (child->Windowed() || !child->Visible()) continue;
+        const Rect& b = child->Bounds();
+        if (b.left >= area.right || b.top >= area.bottom || b.left + b.width <= area.left ||
+            b.top + b.height <= area.top) {
+            continue;
         }
+        auto state = canvas.SaveState();
+        state.MoveOrigin(b.left, b.top);
+        state.IntersectClip({0, 0, b.width, b.height});
+        Guarded([&] { child->Paint(canvas); });
     }
-    buffer.CopyTo(dc, RECT{0, 0, width, height});
+}
+
+void WinControl::PaintUpdate(HDC dc, const RECT& update) {
+    RECT area{};
+    const RECT client{0, 0, ClientWidth(), ClientHeight()};
+    if (!IntersectRect(&area, &update, &client)) return;
+    // Only the part asked for is drawn, into a buffer of its size.
+    const PaintBuffer buffer(dc, area.right - area.left, area.bottom - area.top);
+    SetViewportOrgEx(buffer.Dc(), -area.left, -area.top, nullptr);
+    IntersectClipRect(buffer.Dc(), area.left, area.top, area.right, area.bottom);
+    PaintArea(buffer.Dc(), area);
+    SetViewportOrgEx(buffer.Dc(), 0, 0, nullptr);
+    buffer.CopyTo(dc, area);
 }
 
 }  // namespace corvina::ui

@@ -84,7 +84,7 @@ public:
     KeyEvent OnKeyDown;
     KeyEvent OnKeyUp;
     KeyPressEvent OnKeyPress;
-    // Paints the client area into `dc` as WM_PAINT does.
+    // Paints what `dc` lets through of the client area straight into it.
     void PaintTo(HDC dc);
     // The window's own bounds, as the system has them now.
     Rect WindowBounds() const;
@@ -123,6 +123,10 @@ private:
     // False when a handler took the key away.
     bool Key(UINT message, WPARAM& wParam);
     bool SetCursorShape();
+    // The control and its windowless children that reach into `area`.
+    void PaintArea(HDC dc, const RECT& area);
+    // WM_PAINT: the update rectangle, double-buffered.
+    void PaintUpdate(HDC dc, const RECT& update);
 
     win32::OwnedWindow window_;
     // Known from WM_NCCREATE on, before CreateWindowEx returns.

@@ -1,9 +1,12 @@
 #include "widgets/ev_scroll_box.h"
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <utility>
 
 #include "ui/canvas.h"
+#include "ui/guard.h"
 
 namespace corvina {
 
@@ -28,7 +31,11 @@ SCROLLINFO ScrollInfo(UINT mask) {
 }  // namespace
 
 TEVScrollBox::TEVScrollBox(ui::WinControl& parent)
-    : WinControl(&parent, ScrollBoxParams()), wallpaper_([this](TPanelWallpaper&) { Invalidate(); }) {}
+    : WinControl(&parent, ScrollBoxParams()), wallpaper_([this](TPanelWallpaper&) { Invalidate(); }) {
+    // Classic bars, as the program asks for no visual styles: Wine themes
+    // them anyway, and a themed bar makes every page switch slower.
+    SetWindowTheme(Handle(), L"", L"");
+}
 
 void TEVScrollBox::SetWallpaper(const TPanelWallpaper& wallpaper) {
     if (&wallpaper != &wallpaper_) wallpaper_.Assign(wallpaper);
@@ -77,7 +84,13 @@ void TEVScrollBox::Paint(ui::Canvas& canvas) {
     wallpaper_.Paint(canvas, rect, Color());
 }
 
-void TEVScrollBox::ChildrenChanged() { UpdateScrollBars(); }
+void TEVScrollBox::ChildrenChanged() {
+    if (updateDepth_ == 0) UpdateScrollBars();
+}
+
+void TEVScrollBox::EndUpdate() {
+    if (updateDepth_ > 0 && --updateDepth_ == 0) UpdateScrollBars();
+}
 
 void TEVScrollBox::UpdateScrollBars() {
     // Our own moves of the children, and the sizes the bars cause, come back here.
@@ -171,6 +184,7 @@ void TEVScrollBox::ScrollTo(Axis& axis, int position) {
     }
     moving_ = false;
     Invalidate();
+    ui::Fire(OnScroll, *this);
 }
 
 }  // namespace corvina

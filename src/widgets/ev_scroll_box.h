@@ -32,6 +32,14 @@ public:
     int HorzRange() const { return horz_.range; }
     int VertRange() const { return vert_.range; }
 
+    // After the content moved.
+    Event OnScroll;
+
+    // While an update is open, added children leave the bars alone; the
+    // last EndUpdate measures the content once.
+    void BeginUpdate() { ++updateDepth_; }
+    void EndUpdate();
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(ui::Canvas& canvas) override;
@@ -58,6 +66,7 @@ private:
     Axis horz_{SB_HORZ};
     Axis vert_{SB_VERT};
     bool updating_ = false;
+    int updateDepth_ = 0;
     bool moving_ = false;
 };
 

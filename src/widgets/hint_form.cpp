@@ -15,14 +15,18 @@ TfHintForm::TfHintForm(std::wstring_view className, const MenuSettings& settings
     SetFont(ui::Font(T(u8"MS Sans Serif"), 11));
 }
 
-void TfHintForm::PlaceOnScreen() {
+Rect TfHintForm::ScreenBounds() const {
     std::optional<EdgeRect> workArea;
     RECT area{};
     if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) {
         workArea = EdgeRect{area.left, area.top, area.right, area.bottom};
     }
-    SetBounds(HintFormBounds(settings_.HideTaskBar, workArea, GetSystemMetrics(SM_CXSCREEN),
-                             GetSystemMetrics(SM_CYSCREEN)));
+    return HintFormBounds(settings_.HideTaskBar, workArea, GetSystemMetrics(SM_CXSCREEN),
+                          GetSystemMetrics(SM_CYSCREEN));
+}
+
+void TfHintForm::PlaceOnScreen() {
+    SetBounds(ScreenBounds());
     SetForegroundWindow(Handle());
 }
 

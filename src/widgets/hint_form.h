@@ -17,6 +17,8 @@ public:
 
 protected:
     const MenuSettings& Settings() const { return settings_; }
+    // Where every show places the form.
+    Rect ScreenBounds() const;
 
     void DoShow() override;
     void DoActivate() override;

@@ -111,6 +111,27 @@ TEST(ProfileReading, Big5NamesAndValues) {
     EXPECT_EQ(ini.ReadString(section, key), T(u8"C:\\遊戲\\許.exe"));
 }
 
+// A section read whole answers as the key-by-key reading does.
+TEST(ProfileReading, ASectionReadWholeAnswersAsEachKeyReadAlone) {
+    // Trail bytes with the codes of "A" and "a": two names, not one.
+    const Big5 upper = T(u8"乙");
+    const Big5 lower = T(u8"兀");
+    std::string text =
+        "[Options]\r\nCanQuit=0\r\ncanquit=1\r\nQuoted= \"a b\" \r\n" + lower + "=small\r\n" + upper + "=big\r\n";
+    for (int i = 0; i < 3000; ++i) text += "BackGroud" + std::to_string(i) + "=p" + std::to_string(i) + ".jpg\r\n";
+    text += "[Other]\r\nOnly=here\r\n";
+    const ProfileText ini(text);
+    const ProfileSection options = ini.ReadSection("OPTIONS");
+    for (const std::string name : {"CANQUIT", "Quoted", "backgroud2999", "Only", "missing"}) {
+        EXPECT_EQ(options.Find(name), ini.Find("Options", name)) << name;
+    }
+    EXPECT_EQ(options.ReadString(upper), "big");
+    EXPECT_EQ(options.ReadString(lower), "small");
+    EXPECT_EQ(options.ReadString("BackGroud1500"), "p1500.jpg");
+    EXPECT_EQ(options.ReadString("missing", "fallback"), "fallback");
+    EXPECT_FALSE(ini.ReadSection("None").Find("CanQuit").has_value());
+}
+
 TEST(ProfileWriting, UpdatesAValueInPlaceAndKeepsEveryOtherByte) {
     const std::string before =
         "; settings\r\n[Options]\r\nLogo = old.bmp   \r\nRemote_Update=3\r\n\r\n[Other]\r\nx=1\r\n";

@@ -13,6 +13,7 @@
 
 #include "menu/frame_layout.h"
 #include "menu/main_window.h"
+#include "support/memory_dib.h"
 #include "support/message_box_answerer.h"
 #include "support/recording_machine.h"
 #include "support/temp_folder.h"
@@ -21,6 +22,7 @@
 #include "sys/text.h"
 #include "sys/win32/handles.h"
 #include "ui/bitmap_canvas.h"
+#include "ui/color.h"
 #include "ui/gdi_font.h"
 #include "ui/ui_fixture.h"
 
@@ -33,7 +35,8 @@ using ::testing::ElementsAre;
 std::string Channel(const std::string& name, int count, const std::string& picture = "") {
     std::string text(1, '[');
     text.append(name).append("]\r\n");
-    for (int i = 0; i < count; ++i) text.append(name).append(std::to_string(i)).append("=a.exe,").append(picture).append(",\r\n");
+    for (int i = 0; i < count; ++i)
+        text.append(name).append(std::to_string(i)).append("=a.exe,").append(picture).append(",\r\n");
     return text;
 }
 
@@ -47,6 +50,22 @@ protected:
 
     ui::FormPtr<TfSmenu> Start() {
         return ui::MakeForm<TfSmenu>(machine_, settings_, StartupOptions{cafe_.Path(), false});
+    }
+
+    // Pumps messages until the items hold their decoded pictures; false
+    // when they do not come within a generous limit.
+    bool AwaitPictures(const TfSmenu& menu, std::initializer_list<int> items) {
+        const auto held = [&] {
+            for (const int item : items) {
+                if (!menu.Pictures().Holds(item)) return false;
+            }
+            return true;
+        };
+        for (int i = 0; i < 2000 && !held(); ++i) {
+            Pump();
+            Sleep(5);
+        }
+        return held();
     }
 
     // The picture button of item `index` on channel `channel`.
@@ -106,6 +125,7 @@ TEST_F(MenuPages, TheEleventhFrameWrapsByTheScreenWidth) {
     const Point origin = EleventhOrigin(FrameSize::Normal, screen);
     EXPECT_EQ(origin, screen == 1024 ? (Point{510, 365}) : (Point{257, 545}));
     EXPECT_EQ(PictureButton(*menu, 0, 10).Bounds(), PictureButtonBounds(FrameSize::Normal, origin));
+    ASSERT_TRUE(AwaitPictures(*menu, {10}));
     EXPECT_EQ(PictureButton(*menu, 0, 10).Wallpaper().Picture().Width(), 208);
 }
 
@@ -131,6 +151,7 @@ TEST_F(MenuPages, SmallFramesTakeEverySmallSizeAndPicture) {
     const auto& caption = dynamic_cast<const ui::Label&>(*children[65]);
     EXPECT_EQ(caption.Bounds(), CaptionLabelBounds(FrameSize::Small, origin));
     EXPECT_EQ(caption.Font().height, ui::FontHeightOfPoints(12));
+    ASSERT_TRUE(AwaitPictures(*menu, {10}));
     EXPECT_EQ(PictureButton(*menu, 0, 10).Wallpaper().Picture().Width(), 162);
 }
 
@@ -207,9 +228,12 @@ TEST_F(MenuPages, AnUnreadablePictureGetsTheGeneratedOneAndTheBuildGoesOn) {
     EXPECT_EQ(menu->Pages().PageCount(), 4);
     EXPECT_EQ(menu->Items().Count(), 4);
     EXPECT_EQ(menu->Tabsset().TabIndex(), 1);
+    ASSERT_TRUE(AwaitPictures(*menu, {1}));
     const ui::Picture& generated = PictureButton(*menu, 0, 1).Wallpaper().Picture();
     EXPECT_EQ(generated.Width(), 208);
     EXPECT_EQ(generated.Height(), 140);
+    menu->Tabsset().SetTabIndex(2);
+    ASSERT_TRUE(AwaitPictures(*menu, {2}));
     EXPECT_FALSE(PictureButton(*menu, 1, 2).Wallpaper().Picture().Empty());
 }
 
@@ -229,6 +253,7 @@ TEST_F(MenuPages, AnItemWithoutAPictureShowsItsProgramsIconOnTheFrameOrTheBackgr
     };
 
     auto onFrame = itemPicture(MenuSettings{});
+    ASSERT_TRUE(AwaitPictures(*onFrame, {0, 1}));
     const ui::Bitmap* withIcon = PictureButton(*onFrame, 0, 0).Wallpaper().Picture().Bitmap();
     const ui::Bitmap* plain = PictureButton(*onFrame, 0, 1).Wallpaper().Picture().Bitmap();
     ASSERT_NE(withIcon, nullptr);
@@ -255,6 +280,7 @@ TEST_F(MenuPages, AnItemWithoutAPictureShowsItsProgramsIconOnTheFrameOrTheBackgr
     WriteCafeFile("back.bmp", SolidBmp(4, 4, teal));
     WriteParams(std::string("SubItemMAP=").append(withBackground.SubItemMAP).append("\r\n"));
     auto onBackground = itemPicture(withBackground);
+    ASSERT_TRUE(AwaitPictures(*onBackground, {1}));
     const ui::Bitmap* stretched = PictureButton(*onBackground, 0, 1).Wallpaper().Picture().Bitmap();
     ASSERT_NE(stretched, nullptr);
     EXPECT_EQ(stretched->Pixel({0, 0}), teal);
@@ -337,7 +363,8 @@ TEST_F(MenuPages, TheExitButtonFollowsCanQuitAndEndsTheRun) {
 // handles: built-in pictures are shared and frames have no windows.
 TEST_F(MenuPages, AThousandItemsCostOneBitmapEachAndNoWindowEach) {
     std::string menus;
-    for (int channel = 0; channel < 10; ++channel) menus += Channel(std::string(1, 'C').append(std::to_string(channel)), 100);
+    for (int channel = 0; channel < 10; ++channel)
+        menus += Channel(std::string(1, 'C').append(std::to_string(channel)), 100);
     WriteMenus(menus);
     const long bitmapsBefore = win32::GdiObject<HBITMAP>::Live();
     const long windowsBefore = win32::OwnedWindow::Live();
@@ -350,6 +377,59 @@ TEST_F(MenuPages, AThousandItemsCostOneBitmapEachAndNoWindowEach) {
     }
     EXPECT_EQ(win32::GdiObject<HBITMAP>::Live(), bitmapsBefore);
     EXPECT_EQ(win32::OwnedWindow::Live(), windowsBefore);
+}
+
+// A frame whose picture is not made yet paints frame and caption; its
+// picture follows once its page is shown.
+TEST_F(MenuPages, AFramesPictureFollowsWhenItsPageIsShown) {
+    const Color teal = Color::Rgb(0, 128, 128);
+    CreateDirectoryW(WideFromBig5(cafe_.File("LinkBMP")).c_str(), nullptr);
+    WriteCafeFile("LinkBMP\\teal.bmp", SolidBmp(50, 40, teal));
+    WriteMenus(Channel("A", 1) + Channel("B", 1) + Channel("C", 2, "teal.bmp"));
+    auto menu = Start();
+    // Far from the first page: nothing made for it yet.
+    EXPECT_FALSE(menu->Pictures().Holds(2));
+    EXPECT_FALSE(menu->Pictures().Holds(3));
+
+    TEVScrollBox& page = menu->ChannelBox(2);
+    const TEVImageBtn& button = PictureButton(*menu, 2, 2);
+    const int x = button.Left() + button.Width() / 2;
+    const int y = button.Top() + button.Height() / 2;
+    const auto paintedAt = [&](int atX, int atY) {
+        const test::MemoryDib dib(page.ClientWidth(), page.ClientHeight(), RGB(1, 2, 3));
+        page.PaintTo(dib.Dc());
+        return dib.At(atX, atY);
+    };
+    EXPECT_EQ(paintedAt(x, y), ui::ToColorRef(kLightOrange)) << "the frame without its picture";
+    const Rect frame = FrameBounds(FrameSize::Normal, kChannelStart);
+    EXPECT_NE(paintedAt(frame.left + 120, frame.top + 12), ui::ToColorRef(kLightOrange)) << "the frame's caption bar";
+
+    menu->Tabsset().SetTabIndex(3);
+    ASSERT_TRUE(AwaitPictures(*menu, {2, 3}));
+    EXPECT_EQ(paintedAt(x, y), ui::ToColorRef(teal));
+}
+
+// A started program in front: the decoded pictures go, and come back with
+// the customer.
+TEST_F(MenuPages, LosingTheForegroundLetsGoOfThePicturesAndReturningBringsThemBack) {
+    WriteMenus(Channel("A", 3) + Channel("B", 3));
+    auto menu = Start();
+    ASSERT_TRUE(AwaitPictures(*menu, {0, 1, 2, 3}));
+    EXPECT_GT(menu->Pictures().HeldBytes(), 0u);
+
+    SendMessageW(menu->Handle(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_EQ(menu->Pictures().HeldBytes(), 0u);
+    for (int item = 0; item < 3; ++item) {
+        EXPECT_FALSE(menu->Pictures().Holds(item));
+        EXPECT_TRUE(PictureButton(*menu, 0, item).Wallpaper().Picture().Empty());
+    }
+    // Late pictures of requests under way find nothing to land on.
+    Pump();
+    EXPECT_EQ(menu->Pictures().HeldBytes(), 0u);
+
+    SendMessageW(menu->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    ASSERT_TRUE(AwaitPictures(*menu, {0, 1, 2}));
+    EXPECT_FALSE(PictureButton(*menu, 0, 2).Wallpaper().Picture().Empty());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "sys/rotate_bitmap.h"
 #include "sys/text.h"
 #include "ui/bitmap_canvas.h"
+#include "ui/canvas.h"
 #include "ui/color.h"
 #include "ui/picture_error.h"
 
@@ -230,6 +231,45 @@ TEST_F(BitmapTest, LoadsBitmapResourcesByName) {
     } catch (const PictureError& error) {
         EXPECT_NE(std::string(error.what()).find("NOSUCHBMP"), std::string::npos);
     }
+}
+
+// Drawn at its own size, a transparent picture goes through a mask made
+// once; the mask must follow the colour asked for and the pixels.
+TEST_F(BitmapTest, TransparentDrawingLeavesTheGroundAndFollowsColourAndPixels) {
+    Bitmap bitmap(4, 4);
+    {
+        const PixelView24 pixels = bitmap.Pixels();
+        for (int y = 0; y < 4; ++y) {
+            for (int x = 0; x < 4; ++x) {
+                const Color c = x == 2 && y == 1 ? kGreen : kBlue;
+                pixels.Pixel(x, y)[0] = c.Blue();
+                pixels.Pixel(x, y)[1] = c.Green();
+                pixels.Pixel(x, y)[2] = c.Red();
+            }
+        }
+    }
+    bitmap.SetTransparent(true);
+    bitmap.SetTransparentColor(kBlue);
+    const auto drawnAt = [](const Bitmap& picture, int x, int y) {
+        const test::MemoryDib dib(6, 6, ToColorRef(kWhite));
+        {
+            Canvas canvas(dib.Dc());
+            picture.Draw(canvas, {1, 1});
+        }
+        return dib.At(x, y);
+    };
+    EXPECT_EQ(drawnAt(bitmap, 1, 1), ToColorRef(kWhite)) << "the ground through the transparent colour";
+    EXPECT_EQ(drawnAt(bitmap, 3, 2), ToColorRef(kGreen));
+
+    bitmap.Pixels().Pixel(0, 0)[2] = 255;  // blue turns magenta
+    EXPECT_EQ(drawnAt(bitmap, 1, 1), ToColorRef(Color::Rgb(255, 0, 255))) << "a changed pixel shows";
+    EXPECT_EQ(drawnAt(bitmap, 2, 2), ToColorRef(kWhite));
+
+    Bitmap copy = bitmap;
+    copy.SetTransparentColor(kGreen);
+    EXPECT_EQ(drawnAt(copy, 3, 2), ToColorRef(kWhite)) << "another transparent colour, another mask";
+    EXPECT_EQ(drawnAt(copy, 2, 2), ToColorRef(kBlue));
+    EXPECT_EQ(drawnAt(bitmap, 3, 2), ToColorRef(kGreen));
 }
 
 }  // namespace

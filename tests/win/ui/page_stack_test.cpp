@@ -1,0 +1,55 @@
+#include "ui/page_stack.h"
+
+#include <gtest/gtest.h>
+
+#include "ui_fixture.h"
+
+namespace corvina::ui::test {
+namespace {
+
+using PageStackTest = UiTest;
+
+// Where the page's window is in the stack, as the system has it.
+Rect WindowInStack(const WinControl& page) {
+    RECT r{};
+    GetWindowRect(page.Handle(), &r);
+    MapWindowPoints(nullptr, page.Parent()->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+bool InView(const PageStack& stack, const WinControl& page) {
+    const Rect at = WindowInStack(page);
+    return at.left < stack.ClientWidth() && at.left + at.width > 0;
+}
+
+TEST_F(PageStackTest, OnePageIsInTheStackTheOthersWaitOutsideItAtTheStacksSize) {
+    auto form = NewForm(300, 200);
+    auto& stack = form->Add<PageStack>();
+    stack.SetAlign(Align::Client);
+    WinControl& first = stack.AddPage("first");
+    WinControl& second = stack.AddPage("second");
+    WinControl& third = stack.AddPage("third");
+    EXPECT_EQ(stack.ActivePageIndex(), 0);
+    EXPECT_EQ(WindowInStack(first), (Rect{0, 0, 300, 200}));
+    EXPECT_FALSE(InView(stack, second));
+    EXPECT_FALSE(InView(stack, third));
+    EXPECT_EQ(WindowInStack(third).width, 300) << "laid out at the stack's size while waiting";
+
+    stack.SetActivePageIndex(2);
+    EXPECT_EQ(WindowInStack(third), (Rect{0, 0, 300, 200}));
+    EXPECT_FALSE(InView(stack, first));
+    EXPECT_EQ(GetWindow(third.Handle(), GW_HWNDFIRST), third.Handle()) << "on top of its siblings";
+
+    // A new size lays every page out again; the waiting ones stay out.
+    form->SetBounds({0, 0, 400, 250});
+    EXPECT_EQ(WindowInStack(third), (Rect{0, 0, 400, 250}));
+    EXPECT_FALSE(InView(stack, first));
+    EXPECT_FALSE(InView(stack, second));
+    EXPECT_EQ(WindowInStack(second).height, 250);
+
+    EXPECT_THROW(stack.SetActivePageIndex(3), std::out_of_range);
+    EXPECT_EQ(stack.ActivePageIndex(), 2);
+}
+
+}  // namespace
+}  // namespace corvina::ui::test
