@@ -62,7 +62,8 @@ void CheckSaveOptions(const ProfileText& itemFile, std::string_view caption) {
     const Big5 folder = RecordFolder("\\\\srv\\save\\", "abc", caption);
     Check(folder.starts_with("\\\\srv\\save\\abc\\"));
     const Big5 file = RecordFilePath(folder, "x.sav");
-    Check(file.starts_with(folder) && file.ends_with("x.sav"));
+    Check(file == AddTrailingBackslash(folder) + "x.sav");
+    Check(LastBackslashEnd(file) == file.size() - 5);
 }
 
 }  // namespace
