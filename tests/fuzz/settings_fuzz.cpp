@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/auto_update.h"
@@ -27,7 +28,22 @@ using fuzz::Check;
 
 bool HoldsLineBreak(const Big5& value) { return value.find_first_of("\r\n") != Big5::npos; }
 
-bool UsablePrefix(const Big5& folder) { return folder.empty() || LastBackslashEnd(folder) == folder.size(); }
+// Written values are not quoted, as the system's own profile writing does
+// not quote them: blanks at either end and a pair of enclosing quotes go.
+Big5 AsReadBack(std::string_view value) {
+    value = TrimBlanks(value);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    return Big5(value);
+}
+
+WizardValues AsReadBack(const WizardValues& values) {
+    return {AsReadBack(values.iniPath), AsReadBack(values.savePath), AsReadBack(values.logo), values.autoUpdate};
+}
+
+// Blank (control characters count as blanks) or ending in a real backslash.
+bool UsablePrefix(const Big5& folder) {
+    return TrimControlAndBlanks(folder).empty() || LastBackslashEnd(folder) == folder.size();
+}
 
 void CheckLocalSettings(const std::string& contents) {
     const ProfileText corvinaIni(contents);
@@ -44,10 +60,11 @@ void CheckLocalSettings(const std::string& contents) {
     MenuSettings again;
     try {
         WriteWizardSettings(written, values);
-        Check(ReadWizardValues(written) == values);
+        Check(ReadWizardValues(written) == AsReadBack(values));
         ReadLocalSettings(written, again);
         Check(again.Remote_Update == 0);
-        Check(again.Remote_iniPath == settings.Remote_iniPath && again.Logo == settings.Logo);
+        Check(again.Remote_iniPath == AddTrailingBackslash(AsReadBack(values.iniPath)));
+        Check(again.Logo == AsReadBack(values.logo));
     } catch (const std::invalid_argument&) {
         Check(HoldsLineBreak(values.iniPath) || HoldsLineBreak(values.savePath) || HoldsLineBreak(values.logo));
     }
