@@ -42,7 +42,8 @@ RawValue RawOf(const RegistryValue& value) {
         RawValue operator()(bool flag) const { return Dword(flag ? 1u : 0u); }
         RawValue operator()(const Big5& text) const {
             const std::wstring wide = WideFromBig5(text);
-            return {REG_SZ, std::string(reinterpret_cast<const char*>(wide.c_str()), (wide.size() + 1) * sizeof(wchar_t))};
+            return {REG_SZ,
+                    std::string(reinterpret_cast<const char*>(wide.c_str()), (wide.size() + 1) * sizeof(wchar_t))};
         }
     };
     return std::visit(Visitor{}, value);
@@ -54,8 +55,7 @@ bool WriteRegistryValue(HKEY root, std::string_view keyPath, std::string_view va
     const std::wstring path = WideFromBig5(keyPath);
     const bool existed = KeyExists(root, path);
     HKEY opened = nullptr;
-    const LSTATUS created =
-        RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr);
+    const LSTATUS created = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr);
     if (created != ERROR_SUCCESS) {
         throw std::runtime_error(T(u8"無法寫入登錄機碼：") + Big5{keyPath});
     }
@@ -67,9 +67,9 @@ bool WriteRegistryValue(HKEY root, std::string_view keyPath, std::string_view va
         return existed;
     }
     const std::wstring name = WideFromBig5(valueName);
-    const LSTATUS written = RegSetValueExW(key.Get(), name.c_str(), 0, raw.type,
-                                           reinterpret_cast<const BYTE*>(raw.bytes.data()),
-                                           static_cast<DWORD>(raw.bytes.size()));
+    const LSTATUS written =
+        RegSetValueExW(key.Get(), name.c_str(), 0, raw.type, reinterpret_cast<const BYTE*>(raw.bytes.data()),
+                       static_cast<DWORD>(raw.bytes.size()));
     if (written != ERROR_SUCCESS) {
         throw std::runtime_error(T(u8"無法寫入登錄值：") + Big5{keyPath} + "\\" + Big5{valueName});
     }
@@ -91,7 +91,25 @@ void SetAutoStart(std::string_view valueName, std::string_view commandLine, int 
 }
 
 void RemoveAutoStart(std::string_view valueName, int which) {
-    for (const Big5& keyPath : AutoStartKeys(which)) DeleteRegistryValue(HKEY_LOCAL_MACHINE, keyPath, valueName);
+    const std::wstring name = WideFromBig5(valueName);
+    for (const Big5& keyPath : AutoStartKeys(which)) {
+        const std::wstring path = WideFromBig5(keyPath);
+        HKEY opened = nullptr;
+        const LSTATUS open = RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_SET_VALUE, &opened);
+        LSTATUS deleted = open;
+        if (open == ERROR_SUCCESS) {
+            const win32::ScopedKey key{opened};
+            deleted = RegDeleteValueW(key.Get(), name.c_str());
+        }
+        if (deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND) continue;
+        // Without the right to change the list, a value that is not there
+        // needs no removing; one that is would still start the program.
+        if (RegGetValueW(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+            ERROR_FILE_NOT_FOUND) {
+            continue;
+        }
+        throw std::runtime_error(T(u8"無法刪除登錄值：") + keyPath + "\\" + Big5{valueName});
+    }
 }
 
 }  // namespace corvina
