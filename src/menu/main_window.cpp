@@ -38,8 +38,9 @@ ui::PageStack& AddPages(ui::WinControl& window) {
 }
 
 void WaitWithMessagesFlowing(int milliseconds) {
-    WaitTicks(milliseconds, true, [] { return static_cast<std::uint32_t>(GetTickCount()); },
-              [] { ui::Application::Instance().ProcessMessages(); });
+    WaitTicks(
+        milliseconds, true, [] { return static_cast<std::uint32_t>(GetTickCount()); },
+        [] { ui::Application::Instance().ProcessMessages(); });
 }
 
 // Edges included: the pointer on the strip's last pixel row is still on it.
@@ -61,6 +62,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       settings_(settings),
       options_(std::move(options)),
       log_(options_.programFolder, LocalCalendarNow),
+      orderLog_(options_.programFolder),
       topBar_(BuildTopBar(*this)),
       strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
       pages_(AddPages(*this)),
@@ -81,12 +83,14 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     B_intofoods().OnClick = [this](ui::Control&) { cafe_.ShowOrderWindow(); };
     cafe_.SetOrderWindowFactory([this] { return MakeOrderWindow(); });
     cafe_.SetConsumptionListCloser([] { CloseConsumptionList(); });
+    cafe_.SetOrderLogClearer([this] { ClearOrderLog(); });
 }
 
 std::unique_ptr<OrderWindow> TfSmenu::MakeOrderWindow() {
     OrderWindowLinks links;
     links.sendCafeCommand = [this](std::int32_t number, std::string_view data) { cafe_.Send(number, data); };
     links.openHomePage = [this] { itemActions_.OpenHomePage(); };
+    links.readOrderLog = [this] { return orderLog_.Read(); };
     return std::make_unique<FoodsMenuOrderWindow>(ui::MakeForm<TffoodsMenu>(
         machine_, settings_, options_.programFolder, cafe_.EntryGrantedFlag(), std::move(links)));
 }
@@ -95,10 +99,9 @@ std::vector<CreationStep> TfSmenu::CreationSteps() {
     return {
         {"no entry yet", [this] { cafe_.SetEntryGranted(false); }},
         {"first-run wizard", [this] { RunFirstRunWizard(); }},
-        {"loading window",
-         [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
+        {"loading window", [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
         {"automatic update", [this] { AutoUpdate(); }},
-        {"order log", [this] { corvina::DeleteOrderLog(options_.programFolder); }},
+        {"order log", [this] { ClearOrderLog(); }},
         {"menu settings", [this] { ReadMenuSettings(); }},
         {"settings strip", [this] { stripShown_ = false; }},
         {"buttons", [this] { EnableButtons(); }},
@@ -122,7 +125,15 @@ void TfSmenu::RunFirstRunWizard() {
     if (options_.firstRun) corvina::RunFirstRunWizard(options_.programFolder);
 }
 
-void TfSmenu::AutoUpdate() { RunAutoUpdate(options_.programFolder, settings_, CopyFilesTo); }
+void TfSmenu::AutoUpdate() {
+    RunAutoUpdate(options_.programFolder, settings_, CopyFilesTo, [this](const Big5& fault) { log_.Write(fault); });
+}
+
+// A log left by an earlier session that will not go is the administrator's
+// to mend; the menu and the next orders do not wait for it.
+void TfSmenu::ClearOrderLog() {
+    if (const Big5 fault = orderLog_.Clear(); !fault.empty()) log_.Write(fault);
+}
 
 void TfSmenu::ReadMenuSettings() {
     const std::vector<UnreadableColor> unreadable = corvina::ReadMenuSettings(options_.programFolder, settings_);
@@ -191,7 +202,8 @@ TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
         if (!backgrounds.empty()) {
             const auto entry = std::min(static_cast<std::size_t>(channel), backgrounds.size() - 1);
             box.SetColor(backgrounds[entry].color);
-            if (FileExists(backgrounds[entry].picture)) box.Wallpaper().Picture().LoadFromFile(backgrounds[entry].picture);
+            if (FileExists(backgrounds[entry].picture))
+                box.Wallpaper().Picture().LoadFromFile(backgrounds[entry].picture);
         }
     } catch (const std::exception&) {
         // A page background that cannot be shown leaves the page its colour.
@@ -199,16 +211,14 @@ TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
     return box;
 }
 
-void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page,
-                          bool flag) {
+void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page, bool flag) {
     const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
     const ItemFrameEvents events{
         [this](ui::Control& sender) { ItemPictureClick(sender); },
         [this](ui::Control& sender) { ItemButtonEnter(sender); },
         [this](ui::Control& sender, bool& disFocus) { ItemButtonLeave(sender, disFocus); },
     };
-    const ItemFrame frame =
-        AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
+    const ItemFrame frame = AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
 
     const Big5 pictureFile = ItemPicturePath(options_.programFolder, picture);
     bool pictureShown = false;

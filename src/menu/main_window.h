@@ -17,11 +17,12 @@
 #include "menu/menu_data.h"
 #include "menu/settings_strip.h"
 #include "menu/top_bar.h"
+#include "orders/order_log_file.h"
 #include "records/game_records_win32.h"
-#include "ui/file_dialogs.h"
 #include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
+#include "ui/file_dialogs.h"
 #include "ui/page_stack.h"
 #include "widgets/ev_scroll_box.h"
 #include "widgets/hint_form.h"
@@ -29,7 +30,7 @@
 namespace corvina {
 
 struct StartupOptions {
-    Big5 programFolder;   // ends in a backslash
+    Big5 programFolder;     // ends in a backslash
     bool firstRun = false;  // "START" was given
 };
 
@@ -40,6 +41,8 @@ public:
     const Big5& ProgramFolder() const { return options_.programFolder; }
     // The administrator's log in the program folder.
     AdminLog& Log() { return log_; }
+    // GoodsLog.Lst as this run keeps it.
+    const OrderLogKeeper& OrderLog() const { return orderLog_; }
     bool EntryGranted() const { return cafe_.EntryGranted(); }
     CafeWindowLink& Cafe() { return cafe_; }
     const MenuItemTable& Items() const { return items_; }
@@ -83,6 +86,7 @@ private:
     std::vector<CreationStep> CreationSteps();
     void RunFirstRunWizard();
     void AutoUpdate();
+    void ClearOrderLog();
     void ReadMenuSettings();
     void EnableButtons();
     void ApplyTaskbarSetting();
@@ -104,6 +108,7 @@ private:
     MenuSettings& settings_;
     StartupOptions options_;
     AdminLog log_;
+    OrderLogKeeper orderLog_;
     TopBar topBar_;
     SettingsStrip strip_;
     ui::PageStack& pages_;

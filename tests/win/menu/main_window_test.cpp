@@ -14,6 +14,7 @@
 #include "support/message_box_answerer.h"
 #include "support/recording_machine.h"
 #include "support/temp_folder.h"
+#include "support/write_lock.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/ui_fixture.h"
@@ -25,15 +26,13 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-const std::vector<std::string_view> kAllSteps{
-    "no entry yet", "first-run wizard", "loading window", "automatic update", "order log",   "menu settings",
-    "settings strip", "buttons",        "taskbar",        "screen choices",   "strip place", "menu"};
+const std::vector<std::string_view> kAllSteps{"no entry yet", "first-run wizard", "loading window", "automatic update",
+                                              "order log",    "menu settings",    "settings strip", "buttons",
+                                              "taskbar",      "screen choices",   "strip place",    "menu"};
 
 class MainWindowStart : public ui::test::UiTest {
 protected:
-    void WriteCafeFile(const char8_t* name, const char8_t* utf8) {
-        WriteFileBytes(cafe_.File(T(name)), T(utf8));
-    }
+    void WriteCafeFile(const char8_t* name, const char8_t* utf8) { WriteFileBytes(cafe_.File(T(name)), T(utf8)); }
 
     ui::FormPtr<TfSmenu> Start() {
         return ui::MakeForm<TfSmenu>(machine_, settings_, StartupOptions{cafe_.Path(), false});
@@ -75,23 +74,49 @@ TEST_F(MainWindowStart, AMenuWithoutChannelsIsReportedAndEndsTheRun) {
     EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(true)"));
 }
 
-TEST_F(MainWindowStart, AFailingStepIsReportedTheRestSkippedAndTheLoadingWindowCloses) {
+// Held open by another program, the old order log can be neither deleted
+// nor emptied: every step still runs, the administrator learns of it, and
+// the ordering window never shows its lines as this session's.
+TEST_F(MainWindowStart, AnOrderLogThatWillNotGoIsLoggedAndLeftOutAndTheMenuStillBuilds) {
     WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
-    WriteCafeFile(u8"GoodsLog.Lst", u8"old order\r\n");
-    // Held open without delete sharing, the old order log cannot go.
+    WriteCafeFile(u8"GoodsLog.Lst", u8"1,old order,2\r\n");
+    {
+        const win32::ScopedHandle held(CreateFileW(WideFromBig5(cafe_.File("GoodsLog.Lst")).c_str(), GENERIC_READ,
+                                                   FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        auto menu = Start();
+        EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
+        EXPECT_TRUE(errors_.empty());
+        EXPECT_EQ(ShownWaitText(), nullptr);
+        EXPECT_EQ(menu->Items().Count(), 1);
+        EXPECT_THAT(Utf8FromBig5(ReadFileBytes(menu->Log().Path()).value_or("")), HasSubstr("GoodsLog.Lst"));
+        EXPECT_EQ(menu->OrderLog().Read(), "");
+    }
+    // Held with write sharing, it is emptied instead.
+    WriteCafeFile(u8"GoodsLog.Lst", u8"1,old order,2\r\n");
     const win32::ScopedHandle held(CreateFileW(WideFromBig5(cafe_.File("GoodsLog.Lst")).c_str(), GENERIC_READ,
-                                               FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(held);
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     auto menu = Start();
-    EXPECT_THAT(menu->CompletedSteps(),
-                ElementsAre("no entry yet", "first-run wizard", "loading window", "automatic update"));
-    ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_THAT(Utf8FromBig5(errors_[0]), HasSubstr("GoodsLog.Lst"));
-    EXPECT_EQ(ShownWaitText(), nullptr);
-    EXPECT_EQ(menu->Items().Count(), 0);
-    // The window still shows with what was built.
-    menu->Show();
-    EXPECT_TRUE(IsWindowVisible(menu->Handle()));
+    EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
+    EXPECT_EQ(ReadFileBytes(cafe_.File("GoodsLog.Lst")), "");
+}
+
+// The copy went well, Corvina2.ini would not take the version: the menu
+// builds from the copied files and the next start copies again.
+TEST_F(MainWindowStart, AnUpdateThatCannotStoreItsVersionIsLoggedAndTheCopiedMenuBuilds) {
+    test::TempFolder share;
+    WriteFileBytes(share.File("Update.ini"), "[Options]\r\nRemote_Update=2\r\n");
+    WriteFileBytes(share.File("Menus.ini"), T(u8"[新]\r\n甲=a.exe,,\r\n乙=b.exe,,\r\n"));
+    WriteCafeFile(u8"Menus.ini", u8"[舊]\r\n甲=a.exe,,\r\n");
+    WriteFileBytes(cafe_.File("Corvina2.ini"),
+                   "[Options]\r\nRemote_AutoUpdate=1\r\nRemote_Update=1\r\nRemote_iniPath=" + share.Path() + "\r\n");
+    const test::WriteLock lock(cafe_.File("Corvina2.ini"));
+    auto menu = Start();
+    EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
+    EXPECT_TRUE(errors_.empty());
+    EXPECT_EQ(menu->Items().Count(), 2);
+    EXPECT_EQ(settings_.Remote_Update, 1);
+    EXPECT_THAT(Utf8FromBig5(ReadFileBytes(menu->Log().Path()).value_or("")), HasSubstr("Corvina2.ini"));
 }
 
 TEST_F(MainWindowStart, AnUnreadablePageColourIsToldOnceAndTheMenuStillBuilds) {
