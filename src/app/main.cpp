@@ -1,8 +1,9 @@
 // Start-up and shutdown: one instance, the main window, the loop, and the
 // marker, desktop and taskbar given back however the run ends.
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <exception>
 #include <string_view>

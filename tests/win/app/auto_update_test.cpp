@@ -3,8 +3,9 @@
 
 #include "app/auto_update_win32.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

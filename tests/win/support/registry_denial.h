@@ -3,8 +3,9 @@
 // machine-wide key is for a user without an administrator's rights; its
 // access list comes back as it was.
 
-#include <sddl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
 
 #include <stdexcept>
 #include <vector>

@@ -4,8 +4,9 @@
 
 #include "sys/win32/machine.h"
 
-#include <objbase.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
