@@ -18,21 +18,25 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 log() { printf '== %s\n' "$*" >&2; }
 
-# Starts a private Xvfb on a free display number and exports DISPLAY.
-# The caller owns XVFB_PID and calls stop_xvfb.
+# Starts a private Xvfb and exports DISPLAY. Xvfb picks a free display
+# number itself (-displayfd), so two runs starting at once never end up on
+# the same screen. The caller owns XVFB_PID and calls stop_xvfb.
 start_xvfb() {
-    local size=${1:-1024x768x24} n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        local i
-        for i in $(seq 1 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
+    local size=${1:-1024x768x24} number_file i n
+    number_file=$(mktemp) || return 1
+    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for i in $(seq 1 100); do
+        n=$(head -n1 "$number_file")
+        if [ -n "$n" ]; then
+            rm -f "$number_file"
+            export DISPLAY=":$n"
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
+    rm -f "$number_file"
     echo "could not start Xvfb" >&2
     return 1
 }

@@ -50,10 +50,13 @@ ProfileText::ProfileText(std::string contents) : contents_(std::move(contents)) 
 
 void ProfileText::Parse() {
     sections_.clear();
+    skipped_.clear();
     const std::string_view text = contents_;
     Section* current = nullptr;
     std::size_t lineBegin = 0;
+    int lineNumber = 0;
     while (lineBegin < text.size()) {
+        ++lineNumber;
         std::size_t next = text.find('\n', lineBegin);
         const std::size_t afterBreak = next == std::string_view::npos ? text.size() : next + 1;
         std::size_t lineEnd = next == std::string_view::npos ? text.size() : next;
@@ -62,27 +65,37 @@ void ProfileText::Parse() {
         const std::string_view line = text.substr(lineBegin, lineEnd - lineBegin);
         const std::string_view trimmed = TrimBlanks(line);
         const std::size_t trimmedPos = lineBegin + static_cast<std::size_t>(trimmed.data() - line.data());
+        auto skip = [&](SkippedLine kind) { skipped_.push_back({kind, lineNumber, Big5{trimmed}}); };
 
         if (!trimmed.empty() && trimmed.front() == '[') {
             const std::size_t close = trimmed.rfind(']');
             if (close != std::string_view::npos) {
                 const std::string_view name = TrimBlanks(trimmed.substr(1, close - 1));
                 const std::size_t namePos = trimmedPos + static_cast<std::size_t>(name.data() - trimmed.data());
-                sections_.push_back(Section{{namePos, name.size()}, afterBreak, {}});
+                sections_.push_back(Section{{namePos, name.size()}, lineNumber, afterBreak, {}});
                 current = &sections_.back();
+            } else {
+                skip(SkippedLine::UnclosedHeader);
             }
-        } else if (!trimmed.empty() && current != nullptr) {
+        } else if (!trimmed.empty() && current == nullptr) {
+            if (trimmed.front() != ';') skip(SkippedLine::OutsideSection);
+        } else if (!trimmed.empty()) {
             current->insertAt = afterBreak;
             if (trimmed.front() != ';') {
                 Entry entry;
                 entry.lineBegin = lineBegin;
                 entry.lineEnd = lineEnd;
+                entry.line = lineNumber;
                 const std::size_t equals = trimmed.find('=');
                 entry.hasEquals = equals != std::string_view::npos;
                 const std::string_view key = TrimBlanks(trimmed.substr(0, equals));
                 entry.key = {trimmedPos + static_cast<std::size_t>(key.data() - trimmed.data()), key.size()};
                 if (entry.hasEquals) entry.value = {trimmedPos + equals + 1, trimmed.size() - equals - 1};
-                if (!key.empty()) current->entries.push_back(entry);
+                if (!key.empty()) {
+                    current->entries.push_back(entry);
+                } else {
+                    skip(SkippedLine::EmptyKey);
+                }
             }
         }
         lineBegin = afterBreak;
@@ -141,6 +154,28 @@ std::int32_t ProfileText::ReadInteger(std::string_view section, std::string_view
 
 bool ProfileText::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
     return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+std::vector<ProfileText::SectionLine> ProfileText::SectionLines() const {
+    std::vector<SectionLine> lines;
+    lines.reserve(sections_.size());
+    for (const Section& section : sections_) lines.push_back({Big5{View(section.name)}, section.line});
+    return lines;
+}
+
+std::vector<ProfileText::EntryLine> ProfileText::EntryLines(std::string_view section) const {
+    std::vector<EntryLine> lines;
+    if (const Section* found = FindSection(section)) {
+        lines.reserve(found->entries.size());
+        for (const Entry& entry : found->entries) lines.push_back({Big5{View(entry.key)}, entry.line, entry.hasEquals});
+    }
+    return lines;
+}
+
+int ProfileText::LineOf(std::string_view section, std::string_view key) const {
+    const Section* foundSection = FindSection(section);
+    const Entry* entry = foundSection != nullptr ? FindEntry(*foundSection, key) : nullptr;
+    return entry != nullptr ? entry->line : 0;
 }
 
 std::string_view ProfileText::LineBreak() const {

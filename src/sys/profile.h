@@ -51,6 +51,35 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
+    // Where things stand in the file, for the menu checker. Lines count from 1.
+    struct SectionLine {
+        Big5 name;
+        int line = 0;
+    };
+    struct EntryLine {
+        Big5 key;
+        int line = 0;
+        bool hasEquals = false;
+    };
+    // Lines that are neither blank, a comment, a section header nor an entry.
+    enum class SkippedLine {
+        UnclosedHeader,  // "[" without "]": the entries after it stay in the section before
+        OutsideSection,  // before the first section
+        EmptyKey,        // "=" first
+    };
+    struct Skipped {
+        SkippedLine kind;
+        int line = 0;
+        Big5 text;
+    };
+    // Every section header, duplicates included, without the name-list limit.
+    std::vector<SectionLine> SectionLines() const;
+    // Every entry of the first section of that name, without the name-list limit.
+    std::vector<EntryLine> EntryLines(std::string_view section) const;
+    // The line of the entry whose value Find returns; 0 when absent.
+    int LineOf(std::string_view section, std::string_view key) const;
+    const std::vector<Skipped>& SkippedLines() const { return skipped_; }
+
 private:
     // Offsets into contents_, so that copies stay valid.
     struct Span {
@@ -59,13 +88,15 @@ private:
     };
     struct Entry {
         Span key;
-        Span value;             // untrimmed text after the first '='
+        Span value;  // untrimmed text after the first '='
         bool hasEquals = false;
+        int line = 0;
         std::size_t lineBegin = 0;
         std::size_t lineEnd = 0;  // before the line break
     };
     struct Section {
         Span name;
+        int line = 0;
         std::size_t insertAt = 0;  // just after the last non-blank line of the section
         std::vector<Entry> entries;
     };
@@ -78,6 +109,7 @@ private:
 
     std::string contents_;
     std::vector<Section> sections_;
+    std::vector<Skipped> skipped_;
 };
 
 }  // namespace corvina

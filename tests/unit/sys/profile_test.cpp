@@ -47,6 +47,28 @@ TEST(ProfileReading, CommentsBlankLinesAndLinesBeforeAnySectionAreNotEntries) {
     EXPECT_EQ(ini.Find("S", "; note"), std::nullopt);
 }
 
+TEST(ProfileReading, LinesAreNumberedAndSkippedLinesAreKept) {
+    const ProfileText ini("orphan=1\r\n[A]\r\nx=1\r\n[Broken\r\nbare\r\n=nokey\r\n; note\r\n[a]\r\nx=2\r\n");
+    ASSERT_EQ(ini.SectionLines().size(), 2u);
+    EXPECT_EQ(ini.SectionLines()[1].line, 8);
+    const auto entries = ini.EntryLines("a");  // the first section of that name
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].line, 3);
+    EXPECT_EQ(entries[1].key, "bare");
+    EXPECT_FALSE(entries[1].hasEquals);
+    EXPECT_EQ(ini.LineOf("A", "X"), 3);
+    EXPECT_EQ(ini.LineOf("A", "missing"), 0);
+    using Skip = ProfileText::SkippedLine;
+    const auto& skipped = ini.SkippedLines();
+    ASSERT_EQ(skipped.size(), 3u);
+    EXPECT_EQ(skipped[0].kind, Skip::OutsideSection);
+    EXPECT_EQ(skipped[0].line, 1);
+    EXPECT_EQ(skipped[1].kind, Skip::UnclosedHeader);
+    EXPECT_EQ(skipped[1].text, "[Broken");
+    EXPECT_EQ(skipped[2].kind, Skip::EmptyKey);
+    EXPECT_EQ(skipped[2].line, 6);
+}
+
 TEST(ProfileReading, ValuesAreSeenUpTo2047BytesWithoutSplittingACharacter) {
     const std::string longValue(3000, 'x');
     EXPECT_EQ(ProfileText("[S]\nk=" + longValue + "\n").ReadString("S", "k").size(), 2047u);
