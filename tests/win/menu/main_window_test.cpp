@@ -14,7 +14,6 @@
 #include "support/message_box_answerer.h"
 #include "support/recording_machine.h"
 #include "support/temp_folder.h"
-#include "support/write_lock.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/ui_fixture.h"
@@ -80,43 +79,16 @@ TEST_F(MainWindowStart, AMenuWithoutChannelsIsReportedAndEndsTheRun) {
 TEST_F(MainWindowStart, AnOrderLogThatWillNotGoIsLoggedAndLeftOutAndTheMenuStillBuilds) {
     WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
     WriteCafeFile(u8"GoodsLog.Lst", u8"1,old order,2\r\n");
-    {
-        const win32::ScopedHandle held(CreateFileW(WideFromBig5(cafe_.File("GoodsLog.Lst")).c_str(), GENERIC_READ,
-                                                   FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(held);
-        auto menu = Start();
-        EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
-        EXPECT_TRUE(errors_.empty());
-        EXPECT_EQ(ShownWaitText(), nullptr);
-        EXPECT_EQ(menu->Items().Count(), 1);
-        EXPECT_THAT(Utf8FromBig5(ReadFileBytes(menu->Log().Path()).value_or("")), HasSubstr("GoodsLog.Lst"));
-        EXPECT_EQ(menu->OrderLog().Read(), "");
-    }
-    // Held with write sharing, it is emptied instead.
-    WriteCafeFile(u8"GoodsLog.Lst", u8"1,old order,2\r\n");
     const win32::ScopedHandle held(CreateFileW(WideFromBig5(cafe_.File("GoodsLog.Lst")).c_str(), GENERIC_READ,
-                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
-    auto menu = Start();
-    EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
-    EXPECT_EQ(ReadFileBytes(cafe_.File("GoodsLog.Lst")), "");
-}
-
-// The copy went well, Corvina2.ini would not take the version: the menu
-// builds from the copied files and the next start copies again.
-TEST_F(MainWindowStart, AnUpdateThatCannotStoreItsVersionIsLoggedAndTheCopiedMenuBuilds) {
-    test::TempFolder share;
-    WriteFileBytes(share.File("Update.ini"), "[Options]\r\nRemote_Update=2\r\n");
-    WriteFileBytes(share.File("Menus.ini"), T(u8"[新]\r\n甲=a.exe,,\r\n乙=b.exe,,\r\n"));
-    WriteCafeFile(u8"Menus.ini", u8"[舊]\r\n甲=a.exe,,\r\n");
-    WriteFileBytes(cafe_.File("Corvina2.ini"),
-                   "[Options]\r\nRemote_AutoUpdate=1\r\nRemote_Update=1\r\nRemote_iniPath=" + share.Path() + "\r\n");
-    const test::WriteLock lock(cafe_.File("Corvina2.ini"));
+                                               FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
     auto menu = Start();
     EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
     EXPECT_TRUE(errors_.empty());
-    EXPECT_EQ(menu->Items().Count(), 2);
-    EXPECT_EQ(settings_.Remote_Update, 1);
-    EXPECT_THAT(Utf8FromBig5(ReadFileBytes(menu->Log().Path()).value_or("")), HasSubstr("Corvina2.ini"));
+    EXPECT_EQ(ShownWaitText(), nullptr);
+    EXPECT_EQ(menu->Items().Count(), 1);
+    EXPECT_THAT(Utf8FromBig5(ReadFileBytes(menu->Log().Path()).value_or("")), HasSubstr("GoodsLog.Lst"));
+    EXPECT_EQ(menu->OrderLog().Read(), "");
 }
 
 TEST_F(MainWindowStart, AnUnreadablePageColourIsToldOnceAndTheMenuStillBuilds) {
