@@ -100,7 +100,7 @@ LRESULT Application::HandleOwnMessage(HWND window, UINT message, WPARAM wParam, 
             // Something activated the hidden window (another start of the
             // program brings it to the front): the forms are what it means.
             if (LOWORD(wParam) != WA_INACTIVE && mainForm_) PostMessageW(window, kPassActivationOn, 0, 0);
-            return 0;
+            return DefWindowProcW(window, message, wParam, lParam);
         case kPassActivationOn:
             PassActivationOn();
             return 0;
@@ -117,7 +117,7 @@ LRESULT Application::HandleOwnMessage(HWND window, UINT message, WPARAM wParam, 
         case WM_SIZE:
             // Restored by ShowWindow from outside, which leaves the forms hidden.
             if (wParam == SIZE_RESTORED && minimized_) Restore();
-            return 0;
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_CLOSE:
             if (mainForm_) {
                 mainForm_->Close();
