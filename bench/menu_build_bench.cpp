@@ -2,8 +2,8 @@
 // item costs in memory: a 1000-item menu with 1000 distinct 640 x 480
 // pictures. Prints ratios measured in this one run.
 
-#include <psapi.h>
 #include <windows.h>
+#include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -62,8 +62,7 @@ std::string EncodeJpeg(int number) {
         for (int x = 0; x < kWidth; ++x) {
             row[static_cast<std::size_t>(3 * x)] = static_cast<unsigned char>((x + number * 7) & 0xFF);
             row[static_cast<std::size_t>(3 * x + 1)] = static_cast<unsigned char>((y * 2 + number) & 0xFF);
-            row[static_cast<std::size_t>(3 * x + 2)] =
-                static_cast<unsigned char>(((x / 32 + y / 32 + number) % 2) * 200);
+            row[static_cast<std::size_t>(3 * x + 2)] = static_cast<unsigned char>(((x / 32 + y / 32 + number) % 2) * 200);
         }
         JSAMPROW rows[1]{row.data()};
         jpeg_write_scanlines(&info, rows, 1);
@@ -119,8 +118,7 @@ int Run() {
     std::vector<std::string> files;
     std::string menus;
     for (int i = 0; i < kItems; ++i) {
-        if (i % (kItems / kChannels) == 0)
-            menus.append("[C").append(std::to_string(i / (kItems / kChannels))).append("]\r\n");
+        if (i % (kItems / kChannels) == 0) menus.append("[C").append(std::to_string(i / (kItems / kChannels))).append("]\r\n");
         const std::string name = std::string("p").append(std::to_string(i)).append(".jpg");
         files.push_back(folder + "LinkBMP\\" + name);
         WriteFileBytes(files.back(), EncodeJpeg(i));

@@ -38,9 +38,8 @@ ui::PageStack& AddPages(ui::WinControl& window) {
 }
 
 void WaitWithMessagesFlowing(int milliseconds) {
-    WaitTicks(
-        milliseconds, true, [] { return static_cast<std::uint32_t>(GetTickCount()); },
-        [] { ui::Application::Instance().ProcessMessages(); });
+    WaitTicks(milliseconds, true, [] { return static_cast<std::uint32_t>(GetTickCount()); },
+              [] { ui::Application::Instance().ProcessMessages(); });
 }
 
 // Edges included: the pointer on the strip's last pixel row is still on it.
@@ -99,7 +98,8 @@ std::vector<CreationStep> TfSmenu::CreationSteps() {
     return {
         {"no entry yet", [this] { cafe_.SetEntryGranted(false); }},
         {"first-run wizard", [this] { RunFirstRunWizard(); }},
-        {"loading window", [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
+        {"loading window",
+         [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
         {"automatic update", [this] { AutoUpdate(); }},
         {"order log", [this] { ClearOrderLog(); }},
         {"menu settings", [this] { ReadMenuSettings(); }},
@@ -202,8 +202,7 @@ TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
         if (!backgrounds.empty()) {
             const auto entry = std::min(static_cast<std::size_t>(channel), backgrounds.size() - 1);
             box.SetColor(backgrounds[entry].color);
-            if (FileExists(backgrounds[entry].picture))
-                box.Wallpaper().Picture().LoadFromFile(backgrounds[entry].picture);
+            if (FileExists(backgrounds[entry].picture)) box.Wallpaper().Picture().LoadFromFile(backgrounds[entry].picture);
         }
     } catch (const std::exception&) {
         // A page background that cannot be shown leaves the page its colour.
@@ -211,14 +210,16 @@ TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
     return box;
 }
 
-void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page, bool flag) {
+void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page,
+                          bool flag) {
     const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
     const ItemFrameEvents events{
         [this](ui::Control& sender) { ItemPictureClick(sender); },
         [this](ui::Control& sender) { ItemButtonEnter(sender); },
         [this](ui::Control& sender, bool& disFocus) { ItemButtonLeave(sender, disFocus); },
     };
-    const ItemFrame frame = AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
+    const ItemFrame frame =
+        AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
 
     const Big5 pictureFile = ItemPicturePath(options_.programFolder, picture);
     bool pictureShown = false;

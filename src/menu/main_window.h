@@ -30,7 +30,7 @@
 namespace corvina {
 
 struct StartupOptions {
-    Big5 programFolder;     // ends in a backslash
+    Big5 programFolder;   // ends in a backslash
     bool firstRun = false;  // "START" was given
 };
 
