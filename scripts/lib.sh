@@ -70,8 +70,9 @@ use_private_wineprefix() {
 # the prefix; safe to call twice or without a private prefix.
 end_private_wineprefix() {
     [ -n "${PRIVATE_WINEPREFIX:-}" ] || return 0
-    WINEPREFIX=$PRIVATE_WINEPREFIX timeout 15 wineserver -k 2>/dev/null
-    WINEPREFIX=$PRIVATE_WINEPREFIX timeout 15 wineserver -w 2>/dev/null
+    # No server left to end is fine.
+    WINEPREFIX=$PRIVATE_WINEPREFIX timeout 15 wineserver -k 2>/dev/null || true
+    WINEPREFIX=$PRIVATE_WINEPREFIX timeout 15 wineserver -w 2>/dev/null || true
     rm -rf "$PRIVATE_WINEPREFIX"
     PRIVATE_WINEPREFIX=
 }

@@ -38,13 +38,20 @@ std::optional<std::intptr_t> WindowsCafeClientPort::SendAnnounce(CafeWindow clie
     return SendWithTimeout(AsWindow(client), kMsgCafeAnnounce, 0, static_cast<LPARAM>(menu), timeoutMs_);
 }
 
-bool WindowsCafeClientPort::SendCommand(CafeWindow client, const CafeCommandBlock& block) {
+CafeSendResult WindowsCafeClientPort::SendCommand(CafeWindow client, const CafeCommandBlock& block) {
     COPYDATASTRUCT data{};
     data.dwData = 0;
     data.cbData = block.ByteCount();
     // The receiver only reads the block; the API merely lacks the const.
     data.lpData = const_cast<char*>(block.Bytes());
-    return SendWithTimeout(AsWindow(client), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), timeoutMs_).has_value();
+    const HWND window = AsWindow(client);
+    if (SendWithTimeout(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), timeoutMs_)) {
+        return CafeSendResult::Delivered;
+    }
+    // One missed answer says little: a client busy in a long handler still
+    // reads its messages, a hung one has stopped.
+    if (!IsWindow(window)) return CafeSendResult::Gone;
+    return IsHungAppWindow(window) ? CafeSendResult::Hung : CafeSendResult::NotAnswered;
 }
 
 }  // namespace corvina

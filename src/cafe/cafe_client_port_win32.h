@@ -1,7 +1,7 @@
 #pragma once
-// The café client reached through window messages. Every send gives up on a
-// receiver that stopped answering, so a hung café client never freezes the
-// menu; a live one is waited for as by a plain SendMessage.
+// The café client reached through window messages. No send waits on a
+// client that has stopped reading its messages, and none waits longer than
+// the timeout, so a hung café client never freezes the menu.
 
 #include "cafe/cafe_link.h"
 #include "cafe/cafe_protocol.h"
@@ -15,7 +15,7 @@ public:
     CafeWindow FindCafeClient() override;
     bool IsCafeClientWindow(CafeWindow window) override;
     std::optional<std::intptr_t> SendAnnounce(CafeWindow client, CafeWindow menu) override;
-    bool SendCommand(CafeWindow client, const CafeCommandBlock& block) override;
+    CafeSendResult SendCommand(CafeWindow client, const CafeCommandBlock& block) override;
 
 private:
     unsigned timeoutMs_;

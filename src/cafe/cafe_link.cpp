@@ -1,6 +1,7 @@
 #include "cafe/cafe_link.h"
 
 #include "cafe/cafe_protocol.h"
+#include "sys/text.h"
 
 namespace corvina {
 
@@ -9,10 +10,10 @@ ConnectOutcome CafeLink::Connect(CafeWindow menu) {
     client_ = port_.FindCafeClient();
     if (client_ == 0) return {};
     // A client that does not answer in time counts as one that refused.
-    const std::intptr_t answer = port_.SendAnnounce(client_, menu).value_or(0);
-    up_ = answer > 0;
+    const std::optional<std::intptr_t> answer = port_.SendAnnounce(client_, menu);
+    up_ = answer.value_or(0) > 0;
     Send(kCafeLinkEstablished, {});
-    return {true, answer == kMsgCafeOpenOrders};
+    return {true, answer.has_value(), answer == kMsgCafeOpenOrders};
 }
 
 std::intptr_t CafeLink::Announced(std::intptr_t lParam) {
@@ -22,14 +23,36 @@ std::intptr_t CafeLink::Announced(std::intptr_t lParam) {
     return lParam;
 }
 
-void CafeLink::Send(std::int32_t number, std::string_view data) {
-    if (!up_) return;
+CafeSendResult CafeLink::Send(std::int32_t number, std::string_view data) {
+    if (!up_) return CafeSendResult::LinkDown;
     if (client_ == 0 || !port_.IsCafeClientWindow(client_)) {
         up_ = false;
-        return;
+        return CafeSendResult::Gone;
     }
     const CafeCommandBlock block(number, data);
-    if (!port_.SendCommand(client_, block)) up_ = false;
+    const CafeSendResult result = port_.SendCommand(client_, block);
+    if (result == CafeSendResult::Hung || result == CafeSendResult::Gone) up_ = false;
+    return result;
+}
+
+Big5 CafeSendFaultText(CafeSendResult result, std::string_view commandText) {
+    Big5 text;
+    switch (result) {
+        case CafeSendResult::Delivered:
+        case CafeSendResult::LinkDown:
+            return {};
+        case CafeSendResult::NotAnswered:
+            text = T(u8"用戶端程式未及時回應，連線保留：");
+            break;
+        case CafeSendResult::Hung:
+            text = T(u8"用戶端程式沒有回應（停止處理訊息），連線中斷至下次交握：");
+            break;
+        case CafeSendResult::Gone:
+            text = T(u8"用戶端程式視窗已不存在，連線中斷：");
+            break;
+    }
+    text += commandText;
+    return text;
 }
 
 }  // namespace corvina

@@ -15,6 +15,15 @@ namespace corvina {
 // A window handle's value; 0 is no window.
 using CafeWindow = std::intptr_t;
 
+// What became of one command sent to the café client.
+enum class CafeSendResult {
+    Delivered,    // the client's window procedure took it
+    LinkDown,     // nothing sent: there is no link
+    NotAnswered,  // no answer in time, but the client still reads its messages
+    Hung,         // the client stopped reading its messages
+    Gone,         // the client's window is gone, or is no longer the client's
+};
+
 class CafeClientPort {
 public:
     // The top-level window of kCafeClientClass titled kCafeClientTitle, or 0.
@@ -25,8 +34,10 @@ public:
     // kMsgCafeAnnounce, wParam 0, lParam = menu. Nothing when the client
     // gave up answering within kCafeSendTimeoutMs.
     virtual std::optional<std::intptr_t> SendAnnounce(CafeWindow client, CafeWindow menu) = 0;
-    // WM_COPYDATA with wParam 0; false when the client did not answer in time.
-    virtual bool SendCommand(CafeWindow client, const CafeCommandBlock& block) = 0;
+    // WM_COPYDATA with wParam 0. Without an answer in time, the client is
+    // judged by whether it still reads its messages: NotAnswered, Hung or
+    // Gone; never LinkDown.
+    virtual CafeSendResult SendCommand(CafeWindow client, const CafeCommandBlock& block) = 0;
 
 protected:
     ~CafeClientPort() = default;
@@ -34,6 +45,8 @@ protected:
 
 struct ConnectOutcome {
     bool clientFound = false;
+    // The client answered the announcement in time (with any value).
+    bool answered = false;
     // The client answered kMsgCafeOpenOrders: do what that message does.
     bool openOrderWindow = false;
 };
@@ -51,10 +64,11 @@ public:
     // kCafeLinkEstablished and returns the message's result, lParam.
     std::intptr_t Announced(std::intptr_t lParam);
 
-    // SendCafeCommand. Nothing while the link is down. A handle that is no
-    // longer the client's, or a client that stops answering, takes the link
-    // down until the next handshake.
-    void Send(std::int32_t number, std::string_view data);
+    // SendCafeCommand. Nothing while the link is down. A client that is
+    // gone or hung takes the link down until the next handshake; one that
+    // was only slow to answer keeps it, though this command may not have
+    // reached it.
+    CafeSendResult Send(std::int32_t number, std::string_view data);
 
     bool IsUp() const { return up_; }
     CafeWindow Client() const { return client_; }
@@ -64,5 +78,9 @@ private:
     CafeWindow client_ = 0;
     bool up_ = false;
 };
+
+// The administrator's log line for a send that failed, naming the command;
+// empty for one that was delivered or never tried (link down).
+Big5 CafeSendFaultText(CafeSendResult result, std::string_view commandText);
 
 }  // namespace corvina

@@ -6,17 +6,29 @@
 #include "cafe/cafe_dispatch.h"
 #include "cafe/cafe_protocol.h"
 #include "orders/order_log_file.h"
+#include "sys/text.h"
 #include "ui/application.h"
 #include "ui/guard.h"
+#include "ui/message_box.h"
 
 namespace corvina {
 
+namespace {
+
+// What may wait in the inbox: far beyond any real session, but a café
+// client gone wild cannot fill the memory while the menu is busy.
+constexpr std::size_t kMaxInboxBytes = 16 * 1024 * 1024;
+constexpr std::size_t kReceivedOverhead = 64;
+
+}  // namespace
+
 CafeWindowLink::CafeWindowLink(ui::Form& menu, Machine& machine, const MenuSettings& settings, Big5 programFolder,
-                               unsigned sendTimeoutMs)
+                               AdminLog& log, unsigned sendTimeoutMs)
     : menu_(menu),
       machine_(machine),
       settings_(settings),
       programFolder_(std::move(programFolder)),
+      log_(log),
       port_(sendTimeoutMs),
       link_(port_) {}
 
@@ -24,6 +36,12 @@ CafeWindowLink::~CafeWindowLink() = default;
 
 void CafeWindowLink::Activated() {
     const ConnectOutcome outcome = link_.Connect(reinterpret_cast<CafeWindow>(menu_.Handle()));
+    if (outcome.clientFound && !outcome.answered) {
+        log_.Write(T(u8"用戶端程式未回應交握訊息 5024，本次沒有連線"));
+    }
+    // After 212 has gone out. No send is waiting here, and the window's own
+    // activations inside ShowOrderWindow must find it opening, not queue it
+    // again.
     if (outcome.openOrderWindow) ShowOrderWindow();
 }
 
@@ -31,26 +49,94 @@ bool CafeWindowLink::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&
     result = 0;
     switch (message) {
         case kMsgCafeAnnounce:
+            // Answered here: it only sets the link up and confirms it.
             result = link_.Announced(lParam);
             return true;
         case kMsgCafeOpenOrders:
-            ShowOrderWindow();
-            return true;
         case kMsgCafeSessionEnd:
-            SessionEnded();
-            return true;
         case kMsgCafeCloseMenu:
-            CloseMenu();
+            Receive({message, {}});
             return true;
         case WM_COPYDATA: {
-            // A sender's block is read within cbData only; none at all is an empty text.
+            // The block is the sender's only until this handler returns: it
+            // is read within cbData now, and none at all is an empty text.
             const auto* block = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            if (block != nullptr) ReceiveCafeCommand(block->lpData, block->cbData, orderWindow_.get());
+            if (block == nullptr) return true;
+            std::optional<CafeCommand> command = ReadCafeCommand(block->lpData, block->cbData);
+            if (command && RouteCafeCommand(command->number, true) != CafeCommandRoute::Ignored) {
+                Receive({WM_COPYDATA, std::move(*command)});
+            }
             return true;
         }
+        case kCafeInboxMessage:
+            WorkThroughInbox();
+            return true;
         default:
             return false;
     }
+}
+
+void CafeWindowLink::Receive(Received received) {
+    if (received.message == kMsgCafeSessionEnd || received.message == kMsgCafeCloseMenu) ++sessionEndsArrived_;
+    const std::size_t bytes = received.command.data.size() + kReceivedOverhead;
+    // A session message is never dropped: it is small, and it ends things.
+    if (received.message == WM_COPYDATA && inboxBytes_ + bytes > kMaxInboxBytes) {
+        if (!inboxOverflowLogged_) log_.Write(T(u8"用戶端程式送來的訊息過多，來不及處理的已略過"));
+        inboxOverflowLogged_ = true;
+        return;
+    }
+    inbox_.push_back(std::move(received));
+    inboxBytes_ += bytes;
+    if (!inboxPosted_) inboxPosted_ = PostMessageW(menu_.Handle(), kCafeInboxMessage, 0, 0) != 0;
+}
+
+void CafeWindowLink::WorkThroughInbox() {
+    // Messages arriving from here on need a post of their own: this run may
+    // be held in a modal loop, which must then work through them.
+    inboxPosted_ = false;
+    while (!inbox_.empty()) {
+        // Once the menu closes, nothing more is done for the café client.
+        if (ui::Application::Ending()) {
+            inbox_.clear();
+            inboxBytes_ = 0;
+            return;
+        }
+        const Received received = std::move(inbox_.front());
+        inbox_.pop_front();
+        inboxBytes_ -= received.command.data.size() + kReceivedOverhead;
+        // Work may hold this run in a modal loop: the messages behind it are
+        // then worked through inside that loop.
+        if (!inbox_.empty() && !inboxPosted_) {
+            inboxPosted_ = PostMessageW(menu_.Handle(), kCafeInboxMessage, 0, 0) != 0;
+        }
+        // One message that fails must not hold up those behind it.
+        ui::Guarded([&] { Work(received); });
+    }
+    inboxOverflowLogged_ = false;
+}
+
+void CafeWindowLink::Work(const Received& received) {
+    switch (received.message) {
+        case kMsgCafeOpenOrders:
+            ShowOrderWindow();
+            break;
+        case kMsgCafeSessionEnd:
+            SessionEnded();
+            break;
+        case kMsgCafeCloseMenu:
+            CloseMenu();
+            break;
+        default:
+            DispatchCafeCommand(received.command, orderWindow_.get());
+            break;
+    }
+}
+
+bool CafeWindowLink::Send(std::int32_t number, std::string_view data) {
+    const CafeSendResult result = link_.Send(number, data);
+    const Big5 fault = CafeSendFaultText(result, FormatCafeCommand(number, data));
+    if (!fault.empty()) log_.Write(fault);
+    return result == CafeSendResult::Delivered;
 }
 
 void CafeWindowLink::ShowOrderWindow() {
@@ -106,12 +192,16 @@ void CafeWindowLink::SessionEnded() {
         failure = std::current_exception();
     }
     entryGranted_ = false;
+    // A question or notice still open was for the customer who has gone;
+    // answered as cancelled, it starts nothing.
+    ui::EndMessageBoxes();
     if (closeConsumptionList_) closeConsumptionList_();
     CloseOrderWindow();
     if (failure) std::rethrow_exception(failure);
 }
 
 void CafeWindowLink::CloseMenu() {
+    ui::EndMessageBoxes();
     CloseOrderWindow();
     menu_.Close();
 }

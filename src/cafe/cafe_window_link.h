@@ -2,31 +2,46 @@
 // The main window's side of the café client link: the handshake on every
 // activation, the four session messages and the command texts, the sending
 // of commands, and the ordering window's life as the café client asks for
-// it. Everything runs on the user-interface thread; the handlers may run
-// modal loops in which further café messages arrive.
+// it.
+//
+// Every message from the café client is answered at once: a command text
+// is copied out of its block, the message joins the inbox, and the handler
+// returns. The inbox is worked through in arrival order from a message the
+// main window posts to itself. So the windows and boxes a message opens
+// never run inside a send: not inside the café client's, which would wait
+// on them, nor inside the menu's own, which a café client that answers from
+// its handler would otherwise hold past its timeout. Working through one
+// message may run a modal loop, inside which the later ones are worked
+// through, as the café client expects.
 
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string_view>
 
 #include "app/settings.h"
 #include "cafe/cafe_client_port_win32.h"
+#include "cafe/cafe_command.h"
 #include "cafe/cafe_link.h"
 #include "cafe/order_window.h"
+#include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
 #include "ui/form.h"
 
 namespace corvina {
 
+// Posted by the link to the main window: work through the inbox.
+inline constexpr UINT kCafeInboxMessage = WM_APP + 0x13A;
+
 class CafeWindowLink {
 public:
     // `menu` is the main window: it receives the café messages and is
-    // closed by kMsgCafeCloseMenu.
-    CafeWindowLink(ui::Form& menu, Machine& machine, const MenuSettings& settings, Big5 programFolder,
+    // closed by kMsgCafeCloseMenu. Faults go to `log`.
+    CafeWindowLink(ui::Form& menu, Machine& machine, const MenuSettings& settings, Big5 programFolder, AdminLog& log,
                    unsigned sendTimeoutMs = kCafeSendTimeoutMs);
     ~CafeWindowLink();
     CafeWindowLink(const CafeWindowLink&) = delete;
@@ -42,11 +57,16 @@ public:
 
     // ConnectCafeClient with the main window, on each of its activations.
     void Activated();
-    // The main window's café messages; true when `message` was one, with
-    // its result in `result`.
+    // The main window's café messages and the inbox's; true when `message`
+    // was one, with its result in `result`.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // SendCafeCommand.
-    void Send(std::int32_t number, std::string_view data) { link_.Send(number, data); }
+    // SendCafeCommand: true when the café client took the command. A try
+    // that failed goes to the administrator's log.
+    bool Send(std::int32_t number, std::string_view data);
+    // The session ends (5026) and closes (5027) received so far, counted on
+    // arrival, before they are worked through: a purchase that is sending
+    // stops at the next one.
+    std::uint64_t SessionEndsArrived() const { return sessionEndsArrived_; }
 
     bool EntryGranted() const { return entryGranted_; }
     void SetEntryGranted(bool granted) { entryGranted_ = granted; }
@@ -61,6 +81,15 @@ public:
     const CafeLink& Link() const { return link_; }
 
 private:
+    // A session message, or WM_COPYDATA with its command.
+    struct Received {
+        UINT message = 0;
+        CafeCommand command;
+    };
+
+    void Receive(Received received);
+    void WorkThroughInbox();
+    void Work(const Received& received);
     void SessionEnded();
     void CloseMenu();
     void CloseOrderWindow();
@@ -70,6 +99,7 @@ private:
     Machine& machine_;
     const MenuSettings& settings_;
     Big5 programFolder_;
+    AdminLog& log_;
     WindowsCafeClientPort port_;
     CafeLink link_;
     bool entryGranted_ = false;
@@ -80,6 +110,12 @@ private:
     // Between the start of ShowOrderWindow and the window's creation: an
     // activation inside that gap must not open a second window.
     bool openingOrderWindow_ = false;
+
+    std::deque<Received> inbox_;
+    std::size_t inboxBytes_ = 0;
+    bool inboxPosted_ = false;
+    bool inboxOverflowLogged_ = false;
+    std::uint64_t sessionEndsArrived_ = 0;
 };
 
 }  // namespace corvina

@@ -9,6 +9,7 @@
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/win32/shell_run.h"
+#include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/win_control.h"
 #include "widgets/popup_box.h"
@@ -33,6 +34,8 @@ ItemActionWindows::ItemActionWindows(Machine& machine, MenuSettings& settings, B
 
 bool ItemActionWindows::ItemAction(TEvBtn& button, const MenuItemTable& items, int index, ItemEvent event,
                                    int actionKind) {
+    // A hover or click still queued when the menu closes starts nothing.
+    if (ui::Application::Ending()) return false;
     // A leave arrives while the hover's popup runs; the hover's button must
     // still be the one whose look ends when the popup closes.
     struct Restore {
@@ -44,6 +47,7 @@ bool ItemActionWindows::ItemAction(TEvBtn& button, const MenuItemTable& items, i
 }
 
 void ItemActionWindows::PictureButtonClick(const ui::Control& button, const MenuItemTable& items) {
+    if (ui::Application::Ending()) return;
     const std::intptr_t tag = button.Tag();
     const int index = tag >= 0 && tag <= INT_MAX ? static_cast<int>(tag) : -1;
     // Starting an item opens no popup: no hovered button is involved.
@@ -61,6 +65,7 @@ void ItemActionWindows::SmallButtonLeave(TEvBtn& button, const MenuItemTable& it
 }
 
 void ItemActionWindows::OpenHomePage() {
+    if (ui::Application::Ending()) return;
     const std::optional<Big5> address = HomePageAddress(settings_.HomePage, programFolder_);
     if (!address) return;
     settings_.HomePage = *address;

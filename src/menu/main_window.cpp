@@ -69,7 +69,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       itemActions_(machine, settings, options_.programFolder,
                    GameRecordActions{[this](const Big5& caption) { gameRecords_.LoadGameRecord(caption); },
                                      [this](const Big5& caption) { gameRecords_.SaveGameRecord(caption); }}),
-      cafe_(*this, machine, settings, options_.programFolder) {
+      cafe_(*this, machine, settings, options_.programFolder, log_) {
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
         TabssetChange(sender, canChange, newIndex);
@@ -87,9 +87,11 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
 
 std::unique_ptr<OrderWindow> TfSmenu::MakeOrderWindow() {
     OrderWindowLinks links;
-    links.sendCafeCommand = [this](std::int32_t number, std::string_view data) { cafe_.Send(number, data); };
+    links.sendCafeCommand = [this](std::int32_t number, std::string_view data) { return cafe_.Send(number, data); };
     links.openHomePage = [this] { itemActions_.OpenHomePage(); };
     links.readOrderLog = [this] { return orderLog_.Read(); };
+    links.sessionEndsArrived = [this] { return cafe_.SessionEndsArrived(); };
+    links.writeAdminLog = [this](std::string_view text) { log_.Write(text); };
     return std::make_unique<FoodsMenuOrderWindow>(ui::MakeForm<TffoodsMenu>(
         machine_, settings_, options_.programFolder, cafe_.EntryGrantedFlag(), std::move(links)));
 }

@@ -232,9 +232,11 @@ void TffoodsMenu::INto_Click(ui::Control& sender) {
 
 // --- OrderWindowPort
 
-void TffoodsMenu::SendCafeCommand(std::int32_t number, std::string_view data) {
-    if (links_.sendCafeCommand) links_.sendCafeCommand(number, data);
+bool TffoodsMenu::SendCafeCommand(std::int32_t number, std::string_view data) {
+    return links_.sendCafeCommand && links_.sendCafeCommand(number, data);
 }
+
+std::uint64_t TffoodsMenu::SessionEndsArrived() { return links_.sessionEndsArrived ? links_.sessionEndsArrived() : 0; }
 
 double TffoodsMenu::Now() { return LocalNowDayNumber(); }
 
@@ -251,6 +253,12 @@ void TffoodsMenu::AppendOrderLog(std::string_view bytes) { AppendOrderLogFile(pr
 bool TffoodsMenu::EntryGranted() { return entryGranted_; }
 
 void TffoodsMenu::GrantEntry() { entryGranted_ = true; }
+
+void TffoodsMenu::ShowError(const Big5& text) {
+    // The purchase shows before the notice: what went, and what is left.
+    ShowModel();
+    ui::ShowError(text);
+}
 
 void TffoodsMenu::ShowInformation(const Big5& text) { ui::ShowInformation(text); }
 
@@ -277,6 +285,10 @@ void TffoodsMenu::CloseOrderWindow() { Close(); }
 
 void TffoodsMenu::ShowConsumptionList(std::uint8_t mode, std::string_view data) {
     corvina::ShowConsumptionList(mode, data);
+}
+
+void TffoodsMenu::WriteAdminLog(std::string_view text) {
+    if (links_.writeAdminLog) links_.writeAdminLog(text);
 }
 
 }  // namespace corvina

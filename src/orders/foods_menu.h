@@ -26,13 +26,17 @@ namespace corvina {
 
 // What the ordering window needs from the rest of the program.
 struct OrderWindowLinks {
-    // SendCafeCommand of the café link.
-    std::function<void(std::int32_t number, std::string_view data)> sendCafeCommand;
+    // SendCafeCommand of the café link: true when the café client took it.
+    std::function<bool(std::int32_t number, std::string_view data)> sendCafeCommand;
     // OpenHomePage of the main window.
     std::function<void()> openHomePage;
     // The order log's contents as the main window keeps it; without one,
     // the file in the program folder as it is.
     std::function<std::optional<std::string>()> readOrderLog;
+    // The session ends the café link has received so far.
+    std::function<std::uint64_t()> sessionEndsArrived;
+    // The main window's administrator's log.
+    std::function<void(std::string_view text)> writeAdminLog;
 };
 
 // Made with ui::MakeForm and run with ShowModal; it closes itself when the
@@ -97,13 +101,15 @@ private:
     void INto_Click(ui::Control& sender);
 
     // OrderWindowPort
-    void SendCafeCommand(std::int32_t number, std::string_view data) override;
+    bool SendCafeCommand(std::int32_t number, std::string_view data) override;
+    std::uint64_t SessionEndsArrived() override;
     double Now() override;
     void SetClock(double dayNumber) override;
     std::optional<std::string> ReadOrderLog() override;
     void AppendOrderLog(std::string_view bytes) override;
     bool EntryGranted() override;
     void GrantEntry() override;
+    void ShowError(const Big5& text) override;
     void ShowInformation(const Big5& text) override;
     void ShowWarning(const Big5& text) override;
     bool AskYesNo(const Big5& text) override;
@@ -111,6 +117,7 @@ private:
     void OpenHomePage() override;
     void CloseOrderWindow() override;
     void ShowConsumptionList(std::uint8_t mode, std::string_view data) override;
+    void WriteAdminLog(std::string_view text) override;
 
     Machine& machine_;
     const Big5 programFolder_;

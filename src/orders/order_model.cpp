@@ -164,17 +164,34 @@ void OrderWindowModel::Recount() {
 
 void OrderWindowModel::BuyClick() {
     if (!goods_.Enabled()) return;
+    const std::uint64_t sessionEnds = port_.SessionEndsArrived();
+    std::vector<OrderLine> notDelivered;
+    bool sessionEnded = false;
     try {
         for (int gridRow = 1; gridRow <= static_cast<int>(goods_.RowCount()); ++gridRow) {
             GoodsRow& row = *goods_.At(gridRow);
-            const std::int32_t quantity = std::exchange(row.quantity, 0);
-            if (quantity <= 0) continue;
-            const OrderLine line{row.item.id, row.item.name, quantity};
-            port_.SendCafeCommand(kCafeOrderLine, FormatOrderLine(line));
+            const OrderLine line{row.item.id, row.item.name, row.quantity};
+            if (!notDelivered.empty()) {
+                if (line.quantity > 0) notDelivered.push_back(line);
+                continue;
+            }
+            if (line.quantity <= 0) {
+                row.quantity = 0;
+                continue;
+            }
+            const bool delivered = port_.SendCafeCommand(kCafeOrderLine, FormatOrderLine(line));
+            // The session's log was deleted with its end: nothing goes into it now.
+            sessionEnded = port_.SessionEndsArrived() != sessionEnds;
+            if (sessionEnded) break;
+            if (!delivered) {
+                notDelivered.push_back(line);
+                continue;
+            }
+            row.quantity = 0;
             // Listed before logging: what was sent is shown even when the
             // log cannot be written.
             if (logRows_ < 1) ordered_.clear();
-            ordered_.push_back(OrderedRow{line.name, std::to_string(quantity)});
+            ordered_.push_back(OrderedRow{line.name, std::to_string(line.quantity)});
             ++logRows_;
             port_.AppendOrderLog(OrderLogEntry(line));
         }
@@ -184,6 +201,12 @@ void OrderWindowModel::BuyClick() {
         throw;
     }
     Recount();
+    if (sessionEnded) return;
+    if (!notDelivered.empty()) {
+        port_.WriteAdminLog(UndeliveredOrderLogText(notDelivered));
+        port_.ShowError(OrderNotDeliveredMessage());
+        return;
+    }
     port_.ShowPurchaseWait(PurchaseWaitText());
     if (settings_.mustSelectMenu && !port_.EntryGranted()) port_.SendCafeCommand(kCafeOrderBeforeEntry, {});
 }

@@ -20,8 +20,12 @@ namespace corvina {
 
 class OrderWindowPort {
 public:
-    // SendCafeCommand: goes nowhere while the link is down.
-    virtual void SendCafeCommand(std::int32_t number, std::string_view data) = 0;
+    // SendCafeCommand: true when the café client took the command; false
+    // also while there is no link, when it goes nowhere.
+    virtual bool SendCafeCommand(std::int32_t number, std::string_view data) = 0;
+    // Session ends and closes from the café client, counted as they arrive:
+    // a purchase stops when the count moves while it sends.
+    virtual std::uint64_t SessionEndsArrived() = 0;
     // The PC's clock as a day number, and setting it (through the machine seam).
     virtual double Now() = 0;
     virtual void SetClock(double dayNumber) = 0;
@@ -32,6 +36,7 @@ public:
     // `EntryGranted` of the main window: it outlives the ordering window.
     virtual bool EntryGranted() = 0;
     virtual void GrantEntry() = 0;
+    virtual void ShowError(const Big5& text) = 0;
     virtual void ShowInformation(const Big5& text) = 0;
     virtual void ShowWarning(const Big5& text) = 0;
     virtual bool AskYesNo(const Big5& text) = 0;
@@ -40,6 +45,8 @@ public:
     virtual void OpenHomePage() = 0;
     virtual void CloseOrderWindow() = 0;
     virtual void ShowConsumptionList(std::uint8_t mode, std::string_view data) = 0;
+    // The administrator's log: faults the customer cannot act on.
+    virtual void WriteAdminLog(std::string_view text) = 0;
 
 protected:
     ~OrderWindowPort() = default;
@@ -75,6 +82,10 @@ public:
     void GgridMouseDown(GridCell cell);
     void GgridMouseUp(GridCell cell);
     // `B_BuyClick`, `B_QueryMoneyClick`, and `INto_Click` with the button's tag.
+    // An order line the café client did not take stops the purchase there:
+    // it and the rows below keep their quantities and are neither logged
+    // nor listed, and the customer is told. A session that ends meanwhile
+    // stops it as well, silently.
     void BuyClick();
     void QueryMoneyClick();
     void LeaveClick(std::int32_t tag);

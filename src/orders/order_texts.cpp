@@ -14,4 +14,18 @@ Big5 NothingToCancelWarning() { return T(u8"購買數量為 0！"); }
 
 Big5 PurchaseWaitText() { return T(u8"請稍後！我們馬上為您服務。"); }
 
+Big5 OrderNotDeliveredMessage() {
+    return T(u8"很抱歉，您的點餐未能送達櫃臺！") + "\r\n" +
+           T(u8"未送出的品項仍保留在清單中，請稍後再按「確認購買」，或請洽櫃臺。");
+}
+
+Big5 UndeliveredOrderLogText(const std::vector<OrderLine>& lines) {
+    Big5 text = T(u8"點餐未送達櫃臺，未列入訂單：");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += T(u8"；");
+        text += FormatOrderLine(lines[i]);
+    }
+    return text;
+}
+
 }  // namespace corvina

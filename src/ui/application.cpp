@@ -60,6 +60,8 @@ Application& Application::Instance() {
 
 Application* Application::Current() noexcept { return current; }
 
+bool Application::Ending() noexcept { return current != nullptr && current->terminated_; }
+
 void Application::SetTitle(const Big5& title) {
     title_ = title;
     SetWindowTextW(Handle(), WideFromBig5(title).c_str());

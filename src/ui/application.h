@@ -59,6 +59,9 @@ public:
     void HandleMessage();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // A live application is ending: whatever is still queued, or a box
+    // answered after the end, must start nothing new.
+    static bool Ending() noexcept;
 
     // The program's windows off the screen onto the taskbar, and back.
     // A restore from outside (the system menu, another start of the

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "sys/text.h"
 #include "ui/application.h"
 
@@ -27,5 +29,19 @@ void ShowInformation(const Big5& text) { Box(text, MB_OK | MB_ICONINFORMATION); 
 void ShowMessage(const Big5& text) { Box(text, MB_OK); }
 
 bool AskYesNo(const Big5& text) { return Box(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
+
+void EndMessageBoxes() {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t name[8]{};
+            // The class of the system's dialogs, message boxes among them.
+            if (GetClassNameW(window, name, 8) == 6 && std::wstring_view(name) == L"#32770") {
+                EndDialog(window, IDCANCEL);
+            }
+            return TRUE;
+        },
+        0);
+}
 
 }  // namespace corvina::ui

@@ -15,4 +15,8 @@ void ShowMessage(const Big5& text);
 // True for yes.
 bool AskYesNo(const Big5& text);
 
+// Ends every message box (and other system dialog) this thread shows, each
+// returning as cancelled: for a moment when nobody is left to answer them.
+void EndMessageBoxes();
+
 }  // namespace corvina::ui

@@ -27,6 +27,20 @@ CAFE=
 FAILED=()
 
 started_xvfb=
+# However the script ends, by a failure, an interrupt or the caller's
+# timeout, what it started goes with it: its own programs only (the process
+# groups it made), the café folder of the case, and its Xvfb.
+cleanup() {
+    trap - EXIT
+    end_programs
+    [ -n "$CAFE" ] && rm -rf "$CAFE"
+    [ -n "$started_xvfb" ] && stop_xvfb
+}
+trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 if [ -z "${DISPLAY:-}" ]; then
     start_xvfb "${DESKTOP_SIZE}x24" || exit 1
     started_xvfb=1
@@ -36,9 +50,9 @@ fi
 
 desktop_name() { echo "corvina-e2e-$CASE-$$"; }
 
-# The case's virtual desktop, held open by a process of its own, so that
-# each program's launcher returns exactly when its program ends. A desktop
-# is never used twice: one whose process was ended is not usable again.
+# The case's virtual desktop, held open by a process of its own, so that it
+# outlives each program started in it. A desktop is never used twice: one
+# whose process was ended is not usable again.
 start_desktop() {
     (exec setsid wine explorer "/desktop=$(desktop_name),$DESKTOP_SIZE" >/dev/null 2>&1 </dev/null) &
     DESKTOP_PID=$!
@@ -71,7 +85,7 @@ end_programs() {
     local name pid deadline=$((SECONDS + 10))
     for name in "${SIMS[@]}"; do request "$name" "quit"; done
     for pid in "${PIDS[@]}"; do
-        while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.1; done
+        while ! ended "$pid" && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.1; done
         end_group "$pid"
     done
     [ -n "$DESKTOP_PID" ] && end_group "$DESKTOP_PID"
@@ -101,7 +115,9 @@ logged() { events "$1" | grep -qxF -- "$2"; }
 logged_prefix() { events "$1" | grep -q "^$(printf '%s' "$2" | sed 's/[][\.*^$/]/\\&/g')"; }
 # at_least N LOG PATTERN: N or more events match the extended regex.
 at_least() { [ "$(events "$2" | grep -cE -- "$3")" -ge "$1" ]; }
-ended() { ! kill -0 "$1" 2>/dev/null; }
+# ended PID: the program started as PID has ended. Its launcher may return
+# before the program does, so the whole process group counts.
+ended() { ! kill -0 -- "-$1" 2>/dev/null; }
 gone() { [ ! -e "$1" ]; }
 
 # --- the simulator ------------------------------------------------------
@@ -124,6 +140,34 @@ request() {
     shift
     printf '%s\n' "$@" >>"$CAFE/$name.log.in"
 }
+
+# probe_window NAME CLASS: asks simulator NAME what the menu shows of that
+# window class; prints its answer, "shown: <text>" or "none".
+probe_window() {
+    local name=$1 class=$2 before deadline=$((SECONDS + 5))
+    before=$(events "$name.log" | grep -cF "info window $class ")
+    request "$name" "window $class"
+    until [ "$(events "$name.log" | grep -cF "info window $class ")" -gt "$before" ]; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+    events "$name.log" | grep -F "info window $class " | tail -n1 | cut -d' ' -f4-
+}
+shown() { probe_window "$1" "$2" | grep -q '^shown'; }
+not_shown() { probe_window "$1" "$2" | grep -qx 'none'; }
+# shown_text NAME CLASS TEXT: the window shows TEXT (a message box its message).
+shown_text() { probe_window "$1" "$2" | grep -qF -- "$3"; }
+
+# answered_within MS LOG SEND: the last such send of a SyncSend simulator
+# had its answer within MS milliseconds.
+answered_within() {
+    local ms
+    ms=$(events "$2" | grep -F -- "$3 -> ok in " | tail -n1 | sed -n 's/.* in \([0-9]*\) ms$/\1/p')
+    [ -n "$ms" ] && [ "$ms" -lt "$1" ]
+}
+
+# set_param KEY VALUE: a key of the café's Params.ini, before the menu starts.
+set_param() { sed -i "s/^$1=.*/$1=$2\r/" "$CAFE/Params.ini"; }
 
 start_menu() {
     MENU_PID=$(start_windows_program menu "$CAFE/Corvina2.exe")
@@ -172,6 +216,7 @@ end_case() {
     fi
     end_programs
     rm -rf "$CAFE"
+    CAFE=
     log "e2e case $CASE: $([ -n "$CASE_FAILED" ] && echo failed || echo passed)"
 }
 
@@ -227,38 +272,168 @@ case_orders() {
     check "the ordering window opened once" test "$(events sim.log | grep -c '^recv cmd 209:')" -eq 1
 }
 
-# A whole session with the customer's clicks: the goods arrive, three teas
-# and a cola are bought, the café client gets each line and the log keeps
-# them, the charges are asked for and shown, and the session's end clears
-# the log. The ordering window's 800 x 600 panel is centred on the desktop.
+# The ordering window's 800 x 600 panel is centred on the desktop.
 click_order_window() { xdotool mousemove $((112 + $1)) $((84 + $2)) click 1; sleep 0.3; }
-case_purchases() {
-    start_sim sim "AnnounceAnswer=5025" "RegisterKey=1" "SessionData=0,now-30,0,A12" "ServerTime=now" \
-        "Consumption=125|50|35|0|85" "Left=0" "Top=700" "StayOnTop=1" "[Goods]" "1=A01,tea,25" "2=A02,cola,30"
+buy_tea() { click_order_window 428 179; }
+buy_cola() { click_order_window 428 205; }
+confirm_purchase() { click_order_window 478 498; }  # 確認購買
+query_money() { click_order_window 678 558; }       # 查詢消費金額
+to_game() { click_order_window 387 558; }           # B_ToGame
+
+# Starts simulator "sim" with two goods and the menu, and waits until the
+# ordering window, opened by the handshake, shows the goods.
+start_ordering() {
+    start_sim sim "AnnounceAnswer=5025" "RegisterKey=1" "Left=0" "Top=700" "StayOnTop=1" "$@" \
+        "[Goods]" "1=A01,tea,25" "2=A02,cola,30"
     start_menu
-    wait_until "the goods and times to reach the menu" at_least 1 sim.log '^send cmd 119:.* -> ok$' || return
+    wait_until "the goods to reach the menu" at_least 1 sim.log '^send cmd 115:A02,.* -> ok' || return
+    wait_until "the ordering window" shown sim TffoodsMenu || return
+    # The menu shakes hands again whenever it is active again: from now on
+    # that must not reopen the ordering window.
+    request sim "set AnnounceAnswer=1"
+    wait_until "the handshake's new answer" logged sim.log "info set AnnounceAnswer=1" || return
     sleep 1  # the window's first paint
+}
+
+# A whole ordering session with the customer's clicks, against a café
+# client that answers after the menu's send returned (later) or from inside
+# its handler while the menu still waits (nested): the goods fill the grid,
+# the charges show and close after 5 s, and the link stays up, so the
+# purchase that follows reaches the client and the log; leaving is refused,
+# then granted back to the menu; the session's end clears the log.
+ordering_session() {
+    set_param MustSelectMenu 1
+    start_ordering "NestedReplies=$1" "SessionData=0,now-30,0,A12" "ServerTime=now" \
+        "Consumption=125|50|35|0|85" "EntryAnswer=0" || return
+    wait_until "the session data to reach the menu" logged sim.log "recv cmd 208:" || return
+
+    query_money
+    wait_until "the query 211" logged sim.log "recv cmd 211:" || return
+    wait_until "the consumption list" shown sim TfExpendList || return
+    screenshot consumption
+    wait_until "the consumption list to close itself" not_shown sim TfExpendList || return
+
     local buy
-    for buy in 1 2 3; do click_order_window 428 179; done
-    click_order_window 428 205
-    click_order_window 478 498  # 確認購買
+    for buy in 1 2 3; do buy_tea; done
+    buy_cola
+    confirm_purchase
     wait_until "the order lines" logged sim.log "recv cmd 207:A02,cola,1" || return
     check "three teas, then a cola" bash -c "cut -c25- '$CAFE/sim.log' | grep '^recv cmd 207:' | paste -sd'|' |
         grep -qx 'recv cmd 207:A01,tea,3|recv cmd 207:A02,cola,1'"
     check "the order log holds both lines" bash -c "printf 'A01,tea,3\\r\\nA02,cola,1\\r\\n' | cmp -s - '$CAFE/GoodsLog.Lst'"
+    wait_until "the purchase before entry (213)" logged sim.log "recv cmd 213:" || return
     screenshot ordered
 
-    click_order_window 678 558  # 查詢消費金額
-    wait_until "the query 211" logged sim.log "recv cmd 211:" || return
-    sleep 1
-    screenshot consumption
-    # The menu answers the 120 once its list has closed itself.
-    wait_until "the consumption list to close" logged_prefix sim.log "send cmd 120:125|50|35|0|85 -> ok" || return
+    to_game
+    wait_until "the request to leave" logged sim.log "recv cmd 214:" || return
+    wait_until "the refusal" shown_text sim '#32770' "非常抱歉，您必須先點餐！" || return
+    screenshot refused
+    request sim "press #32770 1"
+    wait_until "the refusal to close" not_shown sim '#32770' || return
+    check "the ordering window stays after a refusal" shown sim TffoodsMenu
 
-    request sim "set AnnounceAnswer=1" "send 5026"
+    request sim "set EntryAnswer=1"
+    wait_until "the grant to be set" logged sim.log "info set EntryAnswer=1" || return
+    to_game
+    wait_until "the second request to leave" at_least 2 sim.log '^recv cmd 214:$' || return
+    wait_until "the grant to return to the menu" not_shown sim TffoodsMenu || return
+    screenshot menu
+
+    request sim "send 5026"
     wait_until "GoodsLog.Lst to go on 5026" gone "$CAFE/GoodsLog.Lst" || return
     request sim "send 5027"
     wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+    check "no order line was refused" bash -c "! grep -q 'cmd 207:.*timeout' '$CAFE/sim.log'"
+}
+case_ordering_later() { ordering_session 0; }
+case_ordering_nested() { ordering_session 1; }
+
+# A café client that sends its session messages and texts with SendMessage
+# gets its answer at once, while the windows they open stay open.
+case_sync_sender() {
+    start_sim sim "AnnounceAnswer=1" "RegisterKey=1" "SyncSend=1" "Left=0" "Top=700" "StayOnTop=1" \
+        "[Goods]" "1=A01,tea,25"
+    start_menu
+    wait_until "the handshake" logged sim.log "recv cmd 212:" || return
+    request sim "send 5025"
+    wait_until "the menu's answer to 5025" logged_prefix sim.log "send msg 5025 -> " || return
+    check "the send of 5025 returned within a second" answered_within 1000 sim.log "send msg 5025"
+    wait_until "the ordering window" shown sim TffoodsMenu || return
+
+    request sim "text 120:125|50|35|0|85"
+    wait_until "the menu's answer to 120" logged_prefix sim.log "send cmd 120:125|50|35|0|85 -> " || return
+    check "the send of 120 returned within a second" answered_within 1000 sim.log "send cmd 120:125|50|35|0|85"
+    wait_until "the consumption list" shown sim TfExpendList || return
+    check "the ordering window stays open under the list" shown sim TffoodsMenu
+    screenshot list
+
+    request sim "send 5026"
+    wait_until "the menu's answer to 5026" logged_prefix sim.log "send msg 5026 -> " || return
+    check "the send of 5026 returned within a second" answered_within 1000 sim.log "send msg 5026"
+    wait_until "the session's end to close the ordering window" not_shown sim TffoodsMenu || return
+    request sim "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+    check "the send of 5027 returned within a second" answered_within 1000 sim.log "send msg 5027"
+}
+
+# The café client ends right after taking the first order line: the rest
+# of the purchase cannot be delivered, so it is not shown as bought. The
+# customer is told, the first line stays delivered and logged, and the
+# administrator's log names what did not go. A second simulator, titled so
+# that the menu does not take it for the café client, looks on.
+case_undelivered() {
+    start_sim probe "AnnounceAnswer=0" "Title=probe" "Left=600" "Top=700"
+    start_ordering "EndAfter=207" || return
+    local sim_pid=${PIDS[1]}
+    buy_tea
+    buy_tea
+    buy_cola
+    confirm_purchase
+    wait_until "the first order line" logged sim.log "recv cmd 207:A01,tea,2" || return
+    wait_until "the café client to end" ended "$sim_pid" || return
+    wait_until "the message that the order did not reach the counter" \
+        shown_text probe '#32770' "您的點餐未能送達櫃臺" || return
+    screenshot undelivered
+    check "the cola never reached the café client" bash -c "! grep -q 'recv cmd 207:A02' '$CAFE/sim.log'"
+    check "only the delivered line is logged" bash -c "printf 'A01,tea,2\\r\\n' | cmp -s - '$CAFE/GoodsLog.Lst'"
+    check "the administrator's log names the order left" grep -q 'A02,cola,1' "$CAFE/Corvina2.log"
+    request probe "press #32770 1"
+    wait_until "the message to close" not_shown probe '#32770' || return
+    check "the ordering window stays" shown probe TffoodsMenu
+    screenshot kept
+    request probe "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+}
+
+# The café client ends the session from inside its handler of the first
+# order line: the purchase stops there and the session's log stays deleted.
+case_session_end_mid_purchase() {
+    start_ordering "SendOn=207:5026" || return
+    buy_tea
+    buy_cola
+    confirm_purchase
+    wait_until "the session's end inside the first order line" logged sim.log "send msg 5026 -> ok" || return
+    wait_until "the ordering window to close" not_shown sim TffoodsMenu || return
+    check "the order log stays deleted" gone "$CAFE/GoodsLog.Lst"
+    check "the purchase ended with the session" bash -c "! grep -q 'recv cmd 207:A02' '$CAFE/sim.log'"
+    check "no message for an ended session" not_shown sim '#32770'
+    check "the menu runs on" bash -c "kill -0 -- -$MENU_PID"
+    request sim "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+}
+
+# The café client closes the menu while the customer is asked whether to
+# give up his selection: the box goes with the menu, and nothing is
+# bought or started.
+case_close_under_box() {
+    start_ordering || return
+    buy_tea
+    to_game
+    wait_until "the question" shown_text sim '#32770' "已有選購餐飲，是否放棄？" || return
+    screenshot question
+    request sim "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+    check "nothing was bought" bash -c "! grep -q 'recv cmd 207:' '$CAFE/sim.log' && [ ! -e '$CAFE/GoodsLog.Lst' ]"
 }
 
 # A menu started with no café client runs on; a client that comes later
@@ -311,14 +486,15 @@ case_hung_client() {
 }
 
 cases=("$@")
-[ "${#cases[@]}" -gt 0 ] || cases=(session orders purchases late_client hung_client)
+[ "${#cases[@]}" -gt 0 ] ||
+    cases=(session orders ordering_later ordering_nested sync_sender undelivered session_end_mid_purchase
+        close_under_box late_client hung_client)
 rm -rf "$ARTIFACTS"
 for name in "${cases[@]}"; do
     begin_case "$name" && "case_$name"
     end_case
 done
 
-[ -n "$started_xvfb" ] && stop_xvfb
 if [ "${#FAILED[@]}" -gt 0 ]; then
     echo "e2e: failed: ${FAILED[*]} (artifacts in $ARTIFACTS)" >&2
     exit 1

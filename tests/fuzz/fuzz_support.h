@@ -20,7 +20,12 @@ inline void Check(bool condition) {
 
 class SilentOrderWindow final : public OrderWindowPort {
 public:
-    void SendCafeCommand(std::int32_t number, std::string_view) override { Check(number > 0); }
+    // Now and then the café client does not take a command.
+    bool SendCafeCommand(std::int32_t number, std::string_view) override {
+        Check(number > 0);
+        return ++sends % 5 != 0;
+    }
+    std::uint64_t SessionEndsArrived() override { return 0; }
     double Now() override { return 45000.5; }
     // A clock the window sets must be a calendar time.
     void SetClock(double dayNumber) override { Check(CalendarFromDayNumber(dayNumber).has_value()); }
@@ -31,6 +36,7 @@ public:
     }
     bool EntryGranted() override { return granted; }
     void GrantEntry() override { granted = true; }
+    void ShowError(const Big5&) override {}
     void ShowInformation(const Big5&) override {}
     void ShowWarning(const Big5&) override {}
     bool AskYesNo(const Big5&) override { return answer = !answer; }
@@ -38,8 +44,10 @@ public:
     void OpenHomePage() override {}
     void CloseOrderWindow() override {}
     void ShowConsumptionList(std::uint8_t, std::string_view) override {}
+    void WriteAdminLog(std::string_view) override {}
 
     std::optional<std::string> log;
+    unsigned sends = 0;
     bool granted = false;
     bool answer = false;
 };

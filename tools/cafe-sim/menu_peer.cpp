@@ -1,10 +1,12 @@
 #include "cafe-sim/menu_peer.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "cafe/cafe_protocol.h"
+#include "sys/text.h"
 
 namespace corvina::cafesim {
 
@@ -45,6 +47,11 @@ SendOutcome MenuPeer::SendSessionMessage(HWND self, unsigned message, SENDASYNCP
     return {SendOutcome::Kind::Handed, 0};
 }
 
+SendOutcome MenuPeer::SendSessionMessageAndWait(HWND self, unsigned message) const {
+    const LPARAM lParam = message == kMsgCafeAnnounce ? reinterpret_cast<LPARAM>(self) : 0;
+    return Send(Target(), message, 0, lParam);
+}
+
 SendOutcome MenuPeer::SendCommand(HWND self, const CafeCommandBlock& block) const {
     return SendBlock(self, block.Bytes(), block.ByteCount());
 }
@@ -66,11 +73,50 @@ SendOutcome MenuPeer::SendBlock(HWND self, const char* bytes, DWORD count) const
 SendOutcome MenuPeer::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const {
     if (!target) return {};
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs_, &result)) {
+    const ULONGLONG start = GetTickCount64();
+    const LRESULT sent =
+        SendMessageTimeoutW(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs_, &result);
+    const auto elapsed = static_cast<unsigned>(GetTickCount64() - start);
+    if (!sent) {
         // The menu may have ended meanwhile.
-        return {IsWindow(target) ? SendOutcome::Kind::Timeout : SendOutcome::Kind::NoMenu, 0};
+        return {IsWindow(target) ? SendOutcome::Kind::Timeout : SendOutcome::Kind::NoMenu, 0, elapsed};
     }
-    return {SendOutcome::Kind::Answered, static_cast<LRESULT>(result)};
+    return {SendOutcome::Kind::Answered, static_cast<LRESULT>(result), elapsed};
+}
+
+HWND MenuPeer::FindShown(std::wstring_view className) const {
+    const HWND menu = Target();
+    if (!menu) return nullptr;
+    struct Search {
+        DWORD process;
+        std::wstring_view className;
+        HWND found;
+    } search{0, className, nullptr};
+    GetWindowThreadProcessId(menu, &search.process);
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t name[64]{};
+            const int length = GetClassNameW(window, name, 64);
+            if (process != s.process || !IsWindowVisible(window) ||
+                std::wstring_view(name, static_cast<std::size_t>(std::max(length, 0))) != s.className) {
+                return TRUE;
+            }
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string MenuPeer::ShownText(HWND window) {
+    // A message box keeps its text in the static control 0xFFFF.
+    constexpr int kMessageBoxText = 0xFFFF;
+    wchar_t text[1024]{};
+    if (GetDlgItemTextW(window, kMessageBoxText, text, 1024) == 0) GetWindowTextW(window, text, 1024);
+    return Utf8FromBig5(Big5FromWide(text));
 }
 
 }  // namespace corvina::cafesim

@@ -42,6 +42,17 @@ std::optional<Request> ParseRequest(std::string_view line) {
         if (!milliseconds || *milliseconds <= 0 || *milliseconds > kMaxHangMs) return Invalid(line);
         return Request{RequestKind::Hang, 0, *milliseconds, {}, {}};
     }
+    if (verb == "window") {
+        if (argument.empty() || argument.find(' ') != std::string_view::npos) return Invalid(line);
+        return Request{RequestKind::Window, 0, 0, std::string(argument), {}};
+    }
+    if (verb == "press") {
+        const std::size_t gap = argument.find(' ');
+        if (gap == std::string_view::npos) return Invalid(line);
+        const std::optional<std::int32_t> button = ParseInteger(TrimBlanks(argument.substr(gap + 1)));
+        if (!button || *button <= 0) return Invalid(line);
+        return Request{RequestKind::Press, 0, *button, std::string(argument.substr(0, gap)), {}};
+    }
     if (verb == "set") {
         const std::size_t equals = argument.find('=');
         if (equals == std::string_view::npos || TrimBlanks(argument.substr(0, equals)).empty()) return Invalid(line);

@@ -8,6 +8,8 @@
 //   set Key=Value              changes a [Scenario] key from now on
 //   register-key, remove-key   the café system's registry key
 //   hang 9000                  stops reading messages for that many ms (a hung client)
+//   window #32770              logs whether the menu shows a window of that class, and its text
+//   press #32770 1             presses that button (a command id) in the menu's window of that class
 //   quit                       ends the simulator (exit code 0)
 // Blank lines and lines starting with "#" are skipped.
 
@@ -20,13 +22,13 @@
 
 namespace corvina::cafesim {
 
-enum class RequestKind { Message, Text, Reply, Set, RegisterKey, RemoveKey, Hang, Quit, Invalid };
+enum class RequestKind { Message, Text, Reply, Set, RegisterKey, RemoveKey, Hang, Window, Press, Quit, Invalid };
 
 struct Request {
     RequestKind kind = RequestKind::Invalid;
     unsigned message = 0;     // Message
-    std::int32_t number = 0;  // Reply; Hang: milliseconds
-    std::string text;         // Text: the command text; Set: the key; Invalid: the line
+    std::int32_t number = 0;  // Reply; Hang: milliseconds; Press: the button
+    std::string text;         // Text: the command text; Set: the key; Window, Press: the class; Invalid: the line
     std::string value;        // Set
 
     friend bool operator==(const Request&, const Request&) = default;

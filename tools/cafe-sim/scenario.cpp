@@ -4,6 +4,10 @@
 #include <optional>
 #include <utility>
 
+#include "cafe/cafe_protocol.h"
+#include "sys/numbers.h"
+#include "sys/strings.h"
+
 namespace corvina::cafesim {
 
 namespace {
@@ -12,6 +16,17 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Text(const ProfileText& profile, std::string_view key, std::string_view fallback) {
     return profile.ReadString(kScenarioSection, key, fallback);
+}
+
+Scenario::SendOn ReadSendOn(std::string_view text) {
+    const SplitResult split = SplitAtSeparator(text, ':');
+    const std::int32_t command = ParseIntegerOr(split.head, 0);
+    const std::int32_t message = ParseIntegerOr(split.tail, 0);
+    if (command <= 0 || message < static_cast<std::int32_t>(kMsgCafeAnnounce) ||
+        message > static_cast<std::int32_t>(kMsgCafeCloseMenu)) {
+        return {};
+    }
+    return {command, static_cast<unsigned>(message)};
 }
 
 }  // namespace
@@ -37,6 +52,11 @@ Scenario ReadScenario(const ProfileText& profile) {
     const std::int32_t timeout =
         profile.ReadInteger(kScenarioSection, "SendTimeout", static_cast<std::int32_t>(scenario.sendTimeoutMs));
     scenario.sendTimeoutMs = static_cast<unsigned>(std::max(timeout, 1));
+    scenario.nestedReplies = profile.ReadBool(kScenarioSection, "NestedReplies", scenario.nestedReplies);
+    scenario.syncSend = profile.ReadBool(kScenarioSection, "SyncSend", scenario.syncSend);
+    scenario.endAfter = profile.ReadInteger(kScenarioSection, "EndAfter", scenario.endAfter);
+    scenario.sendOn = ReadSendOn(Text(profile, "SendOn", {}));
+    scenario.title = Text(profile, "Title", scenario.title);
     scenario.left = profile.ReadInteger(kScenarioSection, "Left", scenario.left);
     scenario.top = profile.ReadInteger(kScenarioSection, "Top", scenario.top);
     scenario.stayOnTop = profile.ReadBool(kScenarioSection, "StayOnTop", scenario.stayOnTop);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cafe/cafe_protocol.h"
 #include "sys/profile.h"
 
 namespace corvina::cafesim {
@@ -35,6 +36,24 @@ struct Scenario {
     // A menu that has not answered by then counts as hung. Longer than the
     // menu's 5 s consumption list, which holds its answer to 120.
     unsigned sendTimeoutMs = 10000;
+    // Real café clients differ from the polite default, which answers once
+    // the menu's send has returned: with this the answers go out from inside
+    // the handler of the command they answer, while the menu still waits.
+    bool nestedReplies = false;
+    // Session messages are sent with SendMessage, waiting for the menu's
+    // answer; every send's log line then says how long the menu took.
+    bool syncSend = false;
+    // After taking the first command of this number, answer it and end at
+    // once, as a café client that crashes or is closed. 0: never.
+    std::int32_t endAfter = 0;
+    // From inside the handler of command `sendOn.command`, send the session
+    // message `sendOn.message` and wait for its answer ("207:5026").
+    struct SendOn {
+        std::int32_t command = 0;
+        unsigned message = 0;
+    } sendOn;
+    // Another title hides the window from the menu's search: a probe.
+    std::string title{kCafeClientTitle};
     // Where the window goes; negative: where the system puts it.
     int left = -1;
     int top = -1;

@@ -72,8 +72,37 @@ LRESULT SimSession::CopyData(const COPYDATASTRUCT* block) {
         return TRUE;
     }
     log_.Write("recv cmd " + Utf8FromBig5(text));
-    Queue(command->number);
+    if (command->number == scenario_.endAfter) EndNow();
+    if (command->number == scenario_.sendOn.command) SendMessageNow(scenario_.sendOn.message);
+    if (scenario_.nestedReplies) {
+        AnswerNow(command->number);
+    } else {
+        Queue(command->number);
+    }
     return TRUE;
+}
+
+void SimSession::EndNow() {
+    log_.Write("info end after this command");
+    // The menu's send returns as taken; then the window and the process go
+    // without a word, as with a crash.
+    ReplyMessage(TRUE);
+    ExitProcess(kEndedAfterCommand);
+}
+
+void SimSession::AnswerNow(std::int32_t number) {
+    if (!scenario_.autoAnswer) return;
+    for (const Outgoing& reply : RepliesTo(number, scenario_, LocalNowDayNumber())) SendCommand(reply);
+}
+
+void SimSession::SendMessageNow(unsigned message) {
+    const SendOutcome outcome = peer_.SendSessionMessageAndWait(self_, message);
+    log_.Write("send msg " + std::to_string(message) + " " + DescribeOutcome(outcome) + Elapsed(outcome));
+}
+
+std::string SimSession::Elapsed(const SendOutcome& outcome) const {
+    if (!scenario_.syncSend || outcome.kind == SendOutcome::Kind::NoMenu) return {};
+    return " in " + std::to_string(outcome.elapsedMs) + " ms";
 }
 
 void SimSession::Queue(std::int32_t number) {
@@ -96,12 +125,16 @@ void SimSession::SendPending() {
 void SimSession::SendCommand(const Outgoing& command) {
     const CafeCommandBlock block(command.number, Big5FromUtf8(command.data));
     const SendOutcome outcome = peer_.SendCommand(self_, block);
-    log_.Write("send cmd " + Utf8FromBig5(block.Text()) + " " + DescribeOutcome(outcome));
+    log_.Write("send cmd " + Utf8FromBig5(block.Text()) + " " + DescribeOutcome(outcome) + Elapsed(outcome));
 }
 
 void SimSession::Perform(const Request& request) {
     switch (request.kind) {
         case RequestKind::Message: {
+            if (scenario_.syncSend) {
+                SendMessageNow(request.message);
+                break;
+            }
             const SendOutcome outcome = peer_.SendSessionMessage(self_, request.message, &Answered);
             const std::string tail = DescribeOutcome(outcome);
             log_.Write("send msg " + std::to_string(request.message) + (tail.empty() ? "" : " " + tail));
@@ -110,7 +143,20 @@ void SimSession::Perform(const Request& request) {
         case RequestKind::Text: {
             const Big5 text = Big5FromUtf8(request.text);
             const SendOutcome outcome = peer_.SendText(self_, text);
-            log_.Write("send cmd " + request.text + " " + DescribeOutcome(outcome));
+            log_.Write("send cmd " + request.text + " " + DescribeOutcome(outcome) + Elapsed(outcome));
+            break;
+        }
+        case RequestKind::Window: {
+            const HWND shown = peer_.FindShown(WideFromBig5(request.text));
+            log_.Write("info window " + request.text +
+                       (shown ? " shown: " + EscapeForLog(MenuPeer::ShownText(shown)) : std::string(" none")));
+            break;
+        }
+        case RequestKind::Press: {
+            const HWND shown = peer_.FindShown(WideFromBig5(request.text));
+            if (shown) PostMessageW(shown, WM_COMMAND, static_cast<WPARAM>(request.number), 0);
+            log_.Write("info " + (shown ? "pressed " + std::to_string(request.number) + " in " : "window none: ") +
+                       request.text);
             break;
         }
         case RequestKind::Reply:

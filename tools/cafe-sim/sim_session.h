@@ -21,6 +21,9 @@ namespace corvina::cafesim {
 // send that asked for them has returned.
 inline constexpr UINT kSendPendingMessage = WM_APP + 1;
 
+// The exit code of a simulator that ended after a command (EndAfter).
+inline constexpr UINT kEndedAfterCommand = 3;
+
 class SimSession {
 public:
     SimSession(ProfileText scenario, SimLog& log);
@@ -46,7 +49,13 @@ private:
     static void CALLBACK Answered(HWND menu, UINT message, ULONG_PTR, LRESULT result);
 
     void Queue(std::int32_t number);
+    // Inside the handler of the command being received.
+    void AnswerNow(std::int32_t number);
+    void SendMessageNow(unsigned message);
+    [[noreturn]] void EndNow();
     void SendCommand(const Outgoing& command);
+    // " in N ms" for the log line of a send, when the scenario asks.
+    std::string Elapsed(const SendOutcome& outcome) const;
 
     ProfileText profile_;
     Scenario scenario_;

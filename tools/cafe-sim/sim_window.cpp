@@ -39,7 +39,7 @@ SimWindow::SimWindow(ProfileText scenario, SimLog& log, Big5 commandPath)
       session_(std::move(scenario), log),
       commandPath_(std::move(commandPath)),
       poll_(kPollMs) {
-    SetCaption(Big5(kCafeClientTitle));
+    SetCaption(Big5FromUtf8(session_.Settings().title));
     SetClientSize(4 * kButtonWidth + 5 * kGap, 380);
 
     AddButton("Announce (5024)", Cell(0, 0), MessageRequest(kMsgCafeAnnounce));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,9 +32,12 @@ std::string DayText(double value) {
 
 class FakeWindow final : public OrderWindowPort {
 public:
-    void SendCafeCommand(std::int32_t number, std::string_view data) override {
+    bool SendCafeCommand(std::int32_t number, std::string_view data) override {
         log.push_back(std::to_string(number) + ":" + std::string(data));
+        if (onSend) onSend(number);
+        return deliveries-- > 0;
     }
+    std::uint64_t SessionEndsArrived() override { return sessionEnds; }
     double Now() override { return now; }
     void SetClock(double dayNumber) override { log.push_back("clock " + std::to_string(dayNumber)); }
     std::optional<std::string> ReadOrderLog() override { return orderLog; }
@@ -46,6 +50,7 @@ public:
         granted = true;
         log.push_back("granted");
     }
+    void ShowError(const Big5& text) override { log.push_back("error " + text); }
     void ShowInformation(const Big5& text) override { log.push_back("info " + text); }
     void ShowWarning(const Big5& text) override { log.push_back("warning " + text); }
     bool AskYesNo(const Big5& text) override {
@@ -58,10 +63,15 @@ public:
     void ShowConsumptionList(std::uint8_t mode, std::string_view data) override {
         log.push_back("list " + std::to_string(mode) + " " + std::string(data));
     }
+    void WriteAdminLog(std::string_view text) override { log.push_back("admin " + std::string(text)); }
 
     Log Take() { return std::exchange(log, {}); }
 
     Log log;
+    // How many of the next sends the café client takes.
+    int deliveries = 1000000;
+    std::uint64_t sessionEnds = 0;
+    std::function<void(std::int32_t number)> onSend;
     double now = kLogin;
     std::optional<std::string> orderLog;
     bool failAppend = false;
@@ -315,6 +325,58 @@ TEST_F(OrderModelTest, AFailedLogWriteStopsThePurchaseWithTheTotalOfTheRowsLeft)
     EXPECT_EQ(Quantity(2), 2);
     EXPECT_EQ(TotalText(model.OrderTotal()), "$40.00");
     EXPECT_EQ(model.SelectedUnits(), 2);
+}
+
+TEST_F(MustSelectMenuTest, AnOrderLineTheClientDidNotTakeStopsThePurchaseAndIsNotShownAsBought) {
+    Goods({"7,Cola,35", "8,Tea,20", "9,Hot dog,15"});
+    Click(kBuyColumn, 1, 2);
+    Click(kBuyColumn, 2);
+    Click(kBuyColumn, 3, 3);
+    window.deliveries = 1;
+    model.BuyClick();
+    // No wait window, no 213: the customer is told instead, and the
+    // administrator learns what did not go.
+    EXPECT_EQ(window.Take(), (Log{"207:7,Cola,2", "207:8,Tea,1",
+                                  "admin " + UndeliveredOrderLogText({{"8", "Tea", 1}, {"9", "Hot dog", 3}}),
+                                  "error " + OrderNotDeliveredMessage()}));
+    EXPECT_EQ(window.orderLog, "7,Cola,2\r\n");
+    EXPECT_EQ(model.OrderedRows(), (std::vector<OrderedRow>{{"Cola", "2"}}));
+    EXPECT_EQ(Quantity(1), 0);
+    EXPECT_EQ(Quantity(2), 1);
+    EXPECT_EQ(Quantity(3), 3);
+    EXPECT_EQ(TotalText(model.OrderTotal()), "$65.00");
+    EXPECT_TRUE(model.BuyEnabled());
+
+    // Once the client takes orders again, the same button sends the rest.
+    window.deliveries = 1000;
+    model.BuyClick();
+    EXPECT_EQ(window.Take(), (Log{"207:8,Tea,1", "207:9,Hot dog,3", "wait " + PurchaseWaitText(), "213:"}));
+    EXPECT_EQ(window.orderLog, "7,Cola,2\r\n8,Tea,1\r\n9,Hot dog,3\r\n");
+}
+
+TEST_F(OrderModelTest, WithoutACafeClientNothingIsBought) {
+    Goods({"7,Cola,35"});
+    Click(kBuyColumn, 1);
+    window.deliveries = 0;
+    model.BuyClick();
+    EXPECT_EQ(window.Take(), (Log{"207:7,Cola,1", "admin " + UndeliveredOrderLogText({{"7", "Cola", 1}}),
+                                  "error " + OrderNotDeliveredMessage()}));
+    EXPECT_FALSE(window.orderLog);
+    EXPECT_TRUE(model.OrderedRows().empty());
+    EXPECT_EQ(Quantity(1), 1);
+}
+
+TEST_F(OrderModelTest, ASessionThatEndsWhileThePurchaseSendsEndsThePurchase) {
+    Goods({"7,Cola,35", "8,Tea,20"});
+    Click(kBuyColumn, 1);
+    Click(kBuyColumn, 2);
+    // The café client ends the session from inside its handler of the
+    // first line, so the session's log is gone before it returns.
+    window.onSend = [this](std::int32_t) { ++window.sessionEnds; };
+    model.BuyClick();
+    EXPECT_EQ(window.Take(), (Log{"207:7,Cola,1"}));
+    EXPECT_FALSE(window.orderLog);
+    EXPECT_TRUE(model.OrderedRows().empty());
 }
 
 TEST_F(OrderModelTest, AmountsBeyond64BitsRefuseTheClick) {

@@ -9,17 +9,23 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cafe/cafe_protocol.h"
 #include "cafe/fake_cafe_client.h"
+#include "support/message_box_answerer.h"
+#include "support/processes.h"
 #include "support/recording_machine.h"
 #include "support/temp_folder.h"
 #include "sys/files.h"
 #include "sys/text.h"
+#include "ui/message_box.h"
+#include "ui/timer.h"
 #include "ui/ui_fixture.h"
 
 namespace corvina {
@@ -49,8 +55,10 @@ public:
         events_.push_back("order shown");
         if (form_) {
             form_->ShowModal();
-        } else if (whileOpen_) {
-            whileOpen_();
+        } else {
+            if (whileOpen_) whileOpen_();
+            // What a modal loop would have handled before the window closed.
+            ui::Application::Instance().ProcessMessages();
         }
         events_.push_back("order modal end");
     }
@@ -82,7 +90,7 @@ protected:
 class CafeWindowLinkTest : public ui::test::UiTest {
 protected:
     CafeWindowLinkTest()
-        : menu_(ui::MakeForm<LinkedMenu>()), link_(*menu_, machine_, settings_, cafe_.Path(), kShortTimeoutMs) {
+        : menu_(ui::MakeForm<LinkedMenu>()), link_(*menu_, machine_, settings_, cafe_.Path(), log_, kShortTimeoutMs) {
         menu_->link = &link_;
     }
     ~CafeWindowLinkTest() override { menu_->link = nullptr; }
@@ -94,6 +102,11 @@ protected:
     }
 
     LRESULT ToMenu(UINT message, LPARAM lParam = 0) { return SendMessageW(menu_->Handle(), message, 0, lParam); }
+    // The café client's 5025, answered at once and acted on from the queue.
+    void OpenOrdersFromClient() {
+        ToMenu(kMsgCafeOpenOrders);
+        Pump();
+    }
 
     void CopyDataToMenu(const void* bytes, DWORD count) {
         COPYDATASTRUCT block{};
@@ -106,7 +119,18 @@ protected:
 
     LPARAM MenuParam() const { return reinterpret_cast<LPARAM>(menu_->Handle()); }
 
+    // The administrator's log, one entry a line.
+    std::vector<std::string> AdminLines() const {
+        std::vector<std::string> lines;
+        const std::string text = ReadFileBytes(log_.Path()).value_or("");
+        for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+            lines.push_back(text.substr(start, end - start));
+        }
+        return lines;
+    }
+
     test::TempFolder cafe_;
+    AdminLog log_{cafe_.Path(), [] { return CalendarTime{2026, 3, 7, 9, 5, 4}; }};
     test::RecordingMachine machine_;
     MenuSettings settings_;
     std::vector<std::string> events_;
@@ -163,26 +187,81 @@ TEST_F(CafeWindowLinkTest, AClientWindowThatEndedTakesTheLinkDownInsteadOfReachi
     link_.Activated();
     ASSERT_TRUE(link_.Link().IsUp());
     client.reset();
-    link_.Send(kCafeDataRequest, {});
+    EXPECT_FALSE(link_.Send(kCafeDataRequest, {}));
     EXPECT_FALSE(link_.Link().IsUp());
+    ASSERT_EQ(AdminLines().size(), 1u);
+    EXPECT_THAT(AdminLines()[0], ::testing::EndsWith("209:"));
 
     // An announcement naming a window of another class links nothing.
     ToMenu(kMsgCafeAnnounce, MenuParam());
     EXPECT_FALSE(link_.Link().IsUp());
 }
 
-TEST_F(CafeWindowLinkTest, AHungClientCostsOneTimeoutAndLeavesTheLinkDown) {
+TEST_F(CafeWindowLinkTest, AClientThatMissesAnAnswerKeepsTheLinkUntilItIsJudgedHung) {
     const test::HungCafeClient hung;
-    const DWORD start = GetTickCount();
-    link_.Activated();
-    EXPECT_FALSE(link_.Link().IsUp());
-
-    // Linked by its own announcement, then hung: the first send gives up.
     ToMenu(kMsgCafeAnnounce, reinterpret_cast<LPARAM>(hung.Handle()));
-    link_.Send(kCafeClockTick, {});
+    // Silent for a moment only: the send failed, but the client may still
+    // answer, so the link stays for the next command.
+    EXPECT_FALSE(link_.Send(kCafeClockTick, {}));
+    EXPECT_TRUE(link_.Link().IsUp());
+
+    // Judged hung once it has read no message for a while; then a send
+    // gives up at once and the link goes down until the next handshake.
+    ASSERT_TRUE(test::PumpUntil(10000, [&] { return IsHungAppWindow(hung.Handle()) != FALSE; }));
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(link_.Send(kCafeClockTick, {}));
+    EXPECT_LT(GetTickCount() - start, kShortTimeoutMs);
     EXPECT_FALSE(link_.Link().IsUp());
-    link_.Send(kCafeClockTick, {});
-    EXPECT_LT(GetTickCount() - start, 4 * kShortTimeoutMs + 2000);
+    EXPECT_FALSE(link_.Send(kCafeClockTick, {}));
+    // One line a fault; the send that never went is none.
+    EXPECT_EQ(AdminLines().size(), 2u);
+}
+
+TEST_F(CafeWindowLinkTest, AnswersSentFromInsideTheClientsHandlerComeAfterTheSendAndTheLinkStaysUp) {
+    const HWND menu = menu_->Handle();
+    test::ThreadedCafeClient client([&](HWND, const std::string& text) {
+        if (text == "209:") {
+            client.SendText(menu, "114:");
+            client.SendText(menu, "115:A01,tea,25");
+        }
+        if (text == "211:") client.SendText(menu, "120:1|2|3|0|6");
+        if (text == "214:") client.SendText(menu, "121:1");
+    });
+    ToMenu(kMsgCafeAnnounce, client.HandleParam());
+    UseOrderWindow([&] {
+        EXPECT_TRUE(link_.Send(kCafeDataRequest, {}));
+        EXPECT_TRUE(link_.Send(kCafeConsumptionRequest, {}));
+        EXPECT_TRUE(link_.Send(kCafeLeaveRequest, {}));
+        events_.push_back("sends returned");
+    });
+    link_.ShowOrderWindow();
+    EXPECT_THAT(events_, ElementsAre("order window made", "order shown", "sends returned",
+                                     "order cmd 114:", "order cmd 115:A01,tea,25", "order cmd 120:1|2|3|0|6",
+                                     "order cmd 121:1", "order modal end", "order window gone"));
+    EXPECT_TRUE(link_.Link().IsUp());
+    EXPECT_TRUE(link_.Send(kCafeOrderLine, "A01,tea,1"));
+    EXPECT_THAT(client.Events(), ::testing::Contains("sent 120:1|2|3|0|6 -> ok"));
+    EXPECT_EQ(client.Events().back(), "207:A01,tea,1");
+    EXPECT_THAT(AdminLines(), IsEmpty());
+}
+
+TEST_F(CafeWindowLinkTest, AClientThatSendsSynchronouslyIsAnsweredWhileTheWindowItOpensStaysOpen) {
+    const HWND menu = menu_->Handle();
+    test::ThreadedCafeClient client;
+    UseOrderWindow({}, true);
+    std::atomic<int> opened = -1;
+    std::atomic<int> ended = -1;
+    client.Run([&] {
+        DWORD_PTR result = 0;
+        opened = SendMessageTimeoutW(menu, kMsgCafeOpenOrders, 0, 0, SMTO_NORMAL, 2000, &result) != 0;
+        // Only a window that is still open can be closed by the session's end.
+        ended = SendMessageTimeoutW(menu, kMsgCafeSessionEnd, 0, 0, SMTO_NORMAL, 2000, &result) != 0;
+    });
+    ASSERT_TRUE(test::PumpUntil(8000, [&] { return ended >= 0 && events_.size() == 5; }));
+    EXPECT_EQ(opened, 1) << "the café client waited for the ordering window to close";
+    EXPECT_EQ(ended, 1);
+    EXPECT_THAT(events_,
+                ElementsAre("order window made", "order shown", "order close", "order modal end", "order window gone"));
 }
 
 TEST_F(CafeWindowLinkTest, CommandTextsReachTheOpenOrderWindowOnlyWhenWellFormed) {
@@ -203,7 +282,7 @@ TEST_F(CafeWindowLinkTest, CommandTextsReachTheOpenOrderWindowOnlyWhenWellFormed
         CopyDataToMenu(huge.c_str(), static_cast<DWORD>(huge.size() + 1));
         SendMessageW(menu_->Handle(), WM_COPYDATA, 0, 0);
     });
-    ToMenu(kMsgCafeOpenOrders);
+    OpenOrdersFromClient();
     EXPECT_THAT(events_,
                 ElementsAre("order window made", "order shown", "order cmd 121:1", "order cmd 117:0,45000.5,0,A12",
                             "order cmd 121:1", "order modal end", "order window gone"));
@@ -214,7 +293,7 @@ TEST_F(CafeWindowLinkTest, CommandTextsReachTheOpenOrderWindowOnlyWhenWellFormed
 }
 
 TEST_F(CafeWindowLinkTest, WithoutAnOrderWindowFactoryOpeningDoesNothing) {
-    ToMenu(kMsgCafeOpenOrders);
+    OpenOrdersFromClient();
     EXPECT_THAT(machine_.calls, IsEmpty());
     EXPECT_THAT(errors_, IsEmpty());
 }
@@ -238,14 +317,14 @@ TEST_F(CafeWindowLinkTest, ClosingTheOrderWindowRepaintsAndAppliesTheTaskbarSett
 
 TEST_F(CafeWindowLinkTest, AnOrderWindowThatFailsIsCleanedUpAndTheErrorReported) {
     link_.SetOrderWindowFactory([]() -> std::unique_ptr<OrderWindow> { throw std::runtime_error("no window"); });
-    ToMenu(kMsgCafeOpenOrders);
+    OpenOrdersFromClient();
     EXPECT_THAT(errors_, ElementsAre("no window"));
     EXPECT_EQ(link_.OrderWindowOpen(), nullptr);
     EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(true)"));
 
     // A later request opens it again.
     UseOrderWindow([] { throw std::runtime_error("failed while open"); });
-    ToMenu(kMsgCafeOpenOrders);
+    OpenOrdersFromClient();
     EXPECT_THAT(errors_, ElementsAre("no window", "failed while open"));
     EXPECT_EQ(events_.back(), "order window gone");
 }
@@ -279,6 +358,43 @@ TEST_F(CafeWindowLinkTest, ALogThatCannotBeDeletedIsReportedAfterTheWindowsClose
     EXPECT_FALSE(link_.EntryGranted());
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_NE(errors_[0].find("GoodsLog.Lst"), std::string::npos);
+}
+
+// Presses a button of this thread's message box once `delayMs` have passed:
+// a box that should have been ended fails the test instead of hanging it.
+class LateBoxAnswer {
+public:
+    LateBoxAnswer(int button, unsigned delayMs) : timer_(delayMs) {
+        timer_.OnTimer = [button](ui::Timer& timer) {
+            if (const HWND box = ui::test::DialogOfThisThread()) {
+                PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+                timer.SetEnabled(false);
+            }
+        };
+    }
+
+private:
+    ui::Timer timer_;
+};
+
+TEST_F(CafeWindowLinkTest, TheSessionsEndOrTheCloseAnswersAnOpenQuestionAsCancelled) {
+    for (const UINT message : {kMsgCafeSessionEnd, kMsgCafeCloseMenu}) {
+        SCOPED_TRACE(message);
+        events_.clear();
+        std::optional<bool> answer;
+        UseOrderWindow([&] {
+            PostMessageW(menu_->Handle(), message, 0, 0);
+            const LateBoxAnswer stillOpen(IDYES, 3000);
+            answer = ui::AskYesNo("give up the selection?");
+        });
+        if (message == kMsgCafeCloseMenu) app_.SetMainForm(menu_.get());
+        link_.ShowOrderWindow();
+        app_.SetMainForm(nullptr);
+        EXPECT_EQ(answer, false);
+        EXPECT_THAT(events_, ElementsAre("order window made", "order shown", "order close", "order modal end",
+                                         "order window gone"));
+    }
+    EXPECT_TRUE(app_.Terminated());
 }
 
 TEST_F(CafeWindowLinkTest, CloseMessageClosesTheOrderWindowThenTheMainWindow) {

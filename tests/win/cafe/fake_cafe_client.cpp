@@ -1,6 +1,7 @@
 #include "cafe/fake_cafe_client.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "cafe/cafe_command.h"
 #include "cafe/cafe_protocol.h"
@@ -53,6 +54,84 @@ LRESULT CALLBACK FakeCafeClient::Procedure(HWND window, UINT message, WPARAM wPa
     }
     if (self->onMessage) self->onMessage(message);
     return result;
+}
+
+namespace {
+
+constexpr UINT kRunJobs = WM_APP + 7;
+
+}  // namespace
+
+ThreadedCafeClient::ThreadedCafeClient(OnCommand onCommand)
+    : onCommand_(std::move(onCommand)), created_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    thread_ = std::thread([this] {
+        const HWND window = MakeClientWindow(L"VexelDesk");
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+        window_ = window;
+        threadId_ = GetCurrentThreadId();
+        SetEvent(created_.Get());
+        MSG message{};
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+        DestroyWindow(window);
+    });
+    WaitForSingleObject(created_.Get(), INFINITE);
+}
+
+ThreadedCafeClient::~ThreadedCafeClient() {
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+}
+
+void ThreadedCafeClient::Run(std::function<void()> job) {
+    {
+        const std::lock_guard lock(mutex_);
+        jobs_.push_back(std::move(job));
+    }
+    PostMessageW(window_, kRunJobs, 0, 0);
+}
+
+std::vector<std::string> ThreadedCafeClient::Events() const {
+    const std::lock_guard lock(mutex_);
+    return events_;
+}
+
+void ThreadedCafeClient::Record(std::string event) {
+    const std::lock_guard lock(mutex_);
+    events_.push_back(std::move(event));
+}
+
+bool ThreadedCafeClient::SendText(HWND menu, const std::string& text) {
+    COPYDATASTRUCT block{};
+    block.cbData = static_cast<DWORD>(text.size() + 1);
+    block.lpData = const_cast<char*>(text.c_str());
+    DWORD_PTR result = 0;
+    const bool answered = SendMessageTimeoutW(menu, WM_COPYDATA, reinterpret_cast<WPARAM>(window_),
+                                              reinterpret_cast<LPARAM>(&block), SMTO_NORMAL, 1000, &result) != 0;
+    Record("sent " + text + (answered ? " -> ok" : " -> timeout"));
+    return answered;
+}
+
+LRESULT CALLBACK ThreadedCafeClient::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    auto* self = reinterpret_cast<ThreadedCafeClient*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_COPYDATA) {
+        const auto* block = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        const std::string text(TextFromBlock(block->lpData, block->cbData));
+        self->Record(text);
+        if (self->onCommand_) self->onCommand_(window, text);
+        return TRUE;
+    }
+    if (message == kRunJobs) {
+        std::vector<std::function<void()>> jobs;
+        {
+            const std::lock_guard lock(self->mutex_);
+            jobs.swap(self->jobs_);
+        }
+        for (const auto& job : jobs) job();
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 HungCafeClient::HungCafeClient()

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,6 +33,45 @@ public:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     win32::OwnedWindow window_;
+};
+
+// A café client on a thread of its own, as in another program: its window
+// procedure may answer the menu's commands from inside, with SendMessage,
+// while the menu's send still waits, and it can send the menu messages and
+// wait for their answers as a synchronous café client does.
+class ThreadedCafeClient {
+public:
+    // Runs on the client's thread, inside its handler of each command text.
+    using OnCommand = std::function<void(HWND self, const std::string& text)>;
+
+    explicit ThreadedCafeClient(OnCommand onCommand = {});
+    ~ThreadedCafeClient();
+    ThreadedCafeClient(const ThreadedCafeClient&) = delete;
+    ThreadedCafeClient& operator=(const ThreadedCafeClient&) = delete;
+
+    HWND Handle() const { return window_; }
+    LPARAM HandleParam() const { return reinterpret_cast<LPARAM>(window_); }
+    // Runs `job` on the client's thread, from its message loop.
+    void Run(std::function<void()> job);
+    // The command texts received, and "sent X -> ok|timeout" for each Send.
+    std::vector<std::string> Events() const;
+
+    // From the client's thread: a text to `menu`, waiting for its answer,
+    // as a café client does; false when no answer came within a second.
+    bool SendText(HWND menu, const std::string& text);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void Record(std::string event);
+
+    OnCommand onCommand_;
+    mutable std::mutex mutex_;
+    std::vector<std::string> events_;
+    std::vector<std::function<void()>> jobs_;
+    win32::ScopedHandle created_;
+    HWND window_ = nullptr;
+    DWORD threadId_ = 0;
+    std::thread thread_;
 };
 
 // A TFCltMain window whose thread stops reading messages until the end.

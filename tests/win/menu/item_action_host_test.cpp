@@ -210,5 +210,14 @@ TEST_F(ItemActions, AHomePageInTheProgramFolderIsPrefixedOnceAndKept) {
     EXPECT_EQ(machine_.webPagesOpened, (std::vector<Big5>{prefixed, prefixed, "HTTP://cafe.example/"}));
 }
 
+TEST_F(ItemActions, AMenuThatIsClosingStartsNothingStillQueuedOrAnsweredLate) {
+    settings_.HomePage = "http://cafe.example/";
+    app_.Terminate();
+    button_.SetTag(0);
+    host_.PictureButtonClick(button_, items_);
+    host_.OpenHomePage();
+    EXPECT_TRUE(machine_.calls.empty());
+}
+
 }  // namespace
 }  // namespace corvina

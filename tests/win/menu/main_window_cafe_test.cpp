@@ -75,7 +75,10 @@ TEST_F(MainWindowCafe, ActivationShakesHandsAndTheCloseMessageEndsTheRun) {
                 ElementsAre("5024 lparam=" + std::to_string(reinterpret_cast<LPARAM>(menu->Handle())), "212:"));
     EXPECT_TRUE(menu->Cafe().Link().IsUp());
 
+    // Answered at once, acted on from the queue.
     SendMessageW(menu->Handle(), kMsgCafeCloseMenu, 0, 0);
+    EXPECT_FALSE(app_.Terminated());
+    Pump();
     EXPECT_TRUE(app_.Terminated());
 }
 
@@ -89,6 +92,7 @@ TEST_F(MainWindowCafe, TheOrderingWindowOpensOnTheClientsRequestAndClosesAtTheSe
     // Handled inside the ordering window's modal run.
     PostMessageW(menu->Handle(), kMsgCafeSessionEnd, 0, 0);
     SendMessageW(menu->Handle(), kMsgCafeOpenOrders, 0, 0);
+    Pump();
     EXPECT_EQ(menu->Cafe().OrderWindowOpen(), nullptr);
     EXPECT_THAT(client.events, ::testing::Contains("209:"));
     EXPECT_THAT(errors_, IsEmpty());

@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "orders/order_window_fixture.h"
 #include "support/message_box_answerer.h"
 #include "sys/day_number.h"
@@ -208,7 +210,9 @@ TEST_F(OrderWindow, TheServerTimeSetsAClockThatIsOffByMoreThanThreeMinutesThroug
     EXPECT_TRUE(machine_.clockSettings.empty());
     EXPECT_EQ(window->LbL_UsesTime().Caption(), "92");
 
-    const double ahead = now + 10 * kMinute;
+    // Half a second past a whole second: the text's six decimals (86 ms)
+    // cannot carry it into another second than the one expected.
+    const double ahead = (std::floor((now + 10 * kMinute) * 86400) + 0.5) / 86400;
     window->HandleOrderCommand(119, std::to_string(ahead));
     ASSERT_EQ(machine_.clockSettings.size(), 1u);
     const SYSTEMTIME set = machine_.clockSettings[0];

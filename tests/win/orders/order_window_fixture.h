@@ -35,8 +35,11 @@ protected:
         OrderWindowLinks links;
         links.sendCafeCommand = [this](std::int32_t number, std::string_view data) {
             sent_.push_back({number, std::string(data)});
+            return delivered_;
         };
         links.openHomePage = [this] { ++homePages_; };
+        links.sessionEndsArrived = [] { return std::uint64_t{0}; };
+        links.writeAdminLog = [this](std::string_view text) { adminLog_.emplace_back(text); };
         return ui::MakeForm<TffoodsMenu>(machine_, settings_, folder_.Path(), entryGranted_, std::move(links));
     }
 
@@ -94,6 +97,9 @@ protected:
     MenuSettings settings_;
     bool entryGranted_ = false;
     std::vector<SentCommand> sent_;
+    // Whether the café client takes the commands sent.
+    bool delivered_ = true;
+    std::vector<std::string> adminLog_;
     int homePages_ = 0;
 };
 

@@ -24,7 +24,8 @@ TEST(CafeSimScenario, ReadsEveryKeyAndKeepsTheGoodsInFileOrder) {
     const Scenario s = FromText(
         "\xEF\xBB\xBF[Scenario]\nAnnounceAnswer=5025\nAutoAnswer=0\nSessionData=1,now-30,now+90,A12\n"
         "ServerTime=now\nConsumption=125|50|35|0|85\nEntryAnswer=\nRegisterKey=1\nLog=Z:\\tmp\\x.log\n"
-        "SendTimeout=250\nLeft=10\nTop=20\nStayOnTop=1\n"
+        "SendTimeout=250\nLeft=10\nTop=20\nStayOnTop=1\nNestedReplies=1\nSyncSend=1\nEndAfter=207\n"
+        "SendOn=207:5026\nTitle=probe\n"
         "[Goods]\n9=B02,fries,40\n1=A01,cola,25,5\n");
     EXPECT_EQ(s.announceAnswer, 5025);
     EXPECT_FALSE(s.autoAnswer);
@@ -39,6 +40,12 @@ TEST(CafeSimScenario, ReadsEveryKeyAndKeepsTheGoodsInFileOrder) {
     EXPECT_EQ(s.left, 10);
     EXPECT_EQ(s.top, 20);
     EXPECT_TRUE(s.stayOnTop);
+    EXPECT_TRUE(s.nestedReplies);
+    EXPECT_TRUE(s.syncSend);
+    EXPECT_EQ(s.endAfter, 207);
+    EXPECT_EQ(s.sendOn.command, 207);
+    EXPECT_EQ(s.sendOn.message, 5026u);
+    EXPECT_EQ(s.title, "probe");
     EXPECT_THAT(s.goods, ElementsAre("B02,fries,40", "A01,cola,25,5"));
 }
 
@@ -103,6 +110,8 @@ TEST(CafeSimRequests, EachVerbAndItsArgument) {
     EXPECT_EQ(ParseRequest("remove-key")->kind, RequestKind::RemoveKey);
     EXPECT_EQ(ParseRequest("quit\t")->kind, RequestKind::Quit);
     EXPECT_EQ(ParseRequest("hang 9000"), (Request{RequestKind::Hang, 0, 9000, {}, {}}));
+    EXPECT_EQ(ParseRequest("window #32770"), (Request{RequestKind::Window, 0, 0, "#32770", {}}));
+    EXPECT_EQ(ParseRequest("press #32770  2"), (Request{RequestKind::Press, 0, 2, "#32770", {}}));
 
     EXPECT_EQ(ParseRequest(""), std::nullopt);
     EXPECT_EQ(ParseRequest("   "), std::nullopt);
@@ -111,8 +120,10 @@ TEST(CafeSimRequests, EachVerbAndItsArgument) {
 
 TEST(CafeSimRequests, MistakesAreReportedNotGuessed) {
     for (const char* line :
-         {"send 5023", "send 5028", "send 74", "send", "send five", "reply 0", "reply -209", "reply x",
-          "set EntryAnswer", "set =1", "quit now", "Quit", "sendd 5025", "hang", "hang 0", "hang 60001"}) {
+         {"send 5023",    "send 5028",      "send 74",         "send",       "send five", "reply 0",
+          "reply -209",   "reply x",        "set EntryAnswer", "set =1",     "quit now",  "Quit",
+          "sendd 5025",   "hang",           "hang 0",          "hang 60001", "window",    "window a b",
+          "press #32770", "press #32770 0", "press #32770 yes"}) {
         const std::optional<Request> request = ParseRequest(line);
         ASSERT_TRUE(request) << line;
         EXPECT_EQ(request->kind, RequestKind::Invalid) << line;

@@ -75,6 +75,10 @@ protected:
             seen.push_back({message, 0, std::string(TextFromBlock(block->lpData, block->cbData))});
             return 0;
         }
+        if (message == WM_COMMAND) {
+            seen.push_back({message, static_cast<LPARAM>(wParam), {}});
+            return 0;
+        }
         return ui::Form::HandleMessage(message, wParam, lParam);
     }
 };
@@ -322,6 +326,30 @@ TEST_F(CafeSimProgram, AHungMenuDoesNotFreezeIt) {
     // Once the menu handles messages again, the simulator learns its answer.
     EXPECT_EQ(Announce(), 1);
     EXPECT_TRUE(WaitForLog("answer msg 5025 -> 0"));
+    Quit();
+}
+
+TEST_F(CafeSimProgram, AsAClientThatAnswersInsideItsHandlerItsAnswersArriveWhileTheMenuStillWaits) {
+    WriteScenario(
+        u8"[Scenario]\r\nNestedReplies=1\r\nSendOn=211:5026\r\nConsumption=1|2|3|0|6\r\nSyncSend=1\r\n"
+        u8"[Goods]\r\n1=A01,可樂,25\r\n");
+    Start();
+    EXPECT_EQ(SendCommand(kCafeDataRequest), TRUE);
+    EXPECT_EQ(menu_->arrivedWhileSending, 2u);
+    EXPECT_THAT(menu_->Texts(), ElementsAre("114:", T(u8"115:A01,可樂,25")));
+
+    // The session message first, then the answer, both inside the send.
+    EXPECT_EQ(SendCommand(kCafeConsumptionRequest), TRUE);
+    EXPECT_EQ(menu_->arrivedWhileSending, 4u);
+    ASSERT_EQ(menu_->seen.size(), 4u);
+    EXPECT_EQ(menu_->seen[2].message, kMsgCafeSessionEnd);
+    EXPECT_EQ(menu_->seen[3].text, "120:1|2|3|0|6");
+
+    // Sent synchronously, a session message's log line says how long the
+    // menu took to answer.
+    Request("send 5025");
+    ASSERT_TRUE(WaitForLog("send msg 5025 -> ok in "));
+    EXPECT_THAT(Events(), Contains(::testing::MatchesRegex("send msg 5026 -> ok in \\d+ ms")));
     Quit();
 }
 
