@@ -9,7 +9,10 @@ namespace corvina::test {
 class ShownTaskbar {
 public:
     ShownTaskbar() : window_(FindWindowW(L"Shell_TrayWnd", nullptr)), wasVisible_(window_ && IsWindowVisible(window_)) {
-        if (window_) ShowWindow(window_, SW_SHOWNA);
+        if (!window_) return;
+        ShowWindow(window_, SW_SHOWNA);
+        // The shell's own thread shows it; give it a moment when busy.
+        for (int wait = 0; wait < 100 && !Visible(); ++wait) Sleep(50);
     }
     ~ShownTaskbar() {
         if (window_) ShowWindow(window_, wasVisible_ ? SW_SHOWNA : SW_HIDE);
