@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,8 @@ public:
     void ShowTaskbar(bool) override {}
     void SetWindowParent(HWND, HWND) override {}
     void SetClock(const SYSTEMTIME&) override {}
-    ScreenModeChange ChangeScreenMode(int, int, int, bool) override { return ScreenModeChange::Done; }
+    std::optional<DEVMODEW> CurrentDisplayMode() override { return std::nullopt; }
+    LONG ApplyDisplayMode(const DEVMODEW&, DWORD) override { return DISP_CHANGE_FAILED; }
     long long RunProgram(const Big5&, const Big5&, const Big5&, int) override { return 42; }
     void OpenWebPage(const Big5&, int) override {}
 };

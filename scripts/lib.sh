@@ -88,3 +88,24 @@ copy_demo_cafe() {
         iconv -f UTF-8 -t CP950 "$ROOT/demo/text/$file" > "$cafe/$file"
     done < <(cd "$ROOT/demo/text" && find . -type f -printf '%P\0')
 }
+
+# The screen's pixel row y as "x colour" lines.
+pixel_row() {
+    convert "$1" -crop "$(identify -format %w "$1")x1+0+$2" +repage txt:- |
+        awk -F'[,: ]+' 'NR > 1 { for (i = 1; i <= NF; i++) if ($i ~ /^#/) { print $1, $i; break } }'
+}
+
+# The x centres of the channel tabs in a screenshot: each caption is
+# underlined in grey, the selected one in maroon, so the long runs of those
+# colours along the tab band are the tabs.
+tab_centres() {
+    local y
+    for y in $(seq 28 42); do
+        pixel_row "$1" "$y" | awk '
+            $2 == "#808080" || $2 == "#800000" { if (run && $1 == last + 1) { last = $1; next }
+                                                if (run && last - first >= 30) print int((first + last) / 2)
+                                                run = 1; first = $1; last = $1; next }
+            { if (run && last - first >= 30) print int((first + last) / 2); run = 0 }
+            END { if (run && last - first >= 30) print int((first + last) / 2) }'
+    done | sort -n | awk 'NR == 1 || $1 > prev + 10 { print } { prev = $1 }'
+}

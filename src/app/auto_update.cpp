@@ -1,8 +1,11 @@
 #include "app/auto_update.h"
 
+#include <exception>
+
 #include "app/settings_files.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
+#include "sys/text.h"
 
 namespace corvina {
 
@@ -49,6 +52,10 @@ private:
     bool setAside_ = false;
 };
 
+void Report(const UpdateHooks& hooks, const Big5& text) {
+    if (hooks.report) hooks.report(text);
+}
+
 }  // namespace
 
 std::int32_t ReadRemoteVersion(const Big5& sourceFolder) {
@@ -76,10 +83,18 @@ UpdateOutcome AutoUpdate(const Big5& programFolder, const Big5& programFileName,
     const bool copied = hooks.copyFiles && hooks.copyFiles(source + "*.*", programFolder, true);
     if (!copied) {
         program.Restore();
+        Report(hooks, T(u8"自動更新失敗：無法從 ") + source + T(u8" 複製檔案，下次啟動時再試。"));
         return UpdateOutcome::CopyFailed;
     }
-    settings.Remote_Update = VersionNumber(remote);
-    StoreLocalVersion(programFolder, settings);
+    MenuSettings updated = settings;
+    updated.Remote_Update = VersionNumber(remote);
+    try {
+        StoreLocalVersion(programFolder, updated);
+    } catch (const std::exception& error) {
+        Report(hooks, T(u8"自動更新已複製檔案，但無法寫入 Corvina2.ini，下次啟動時會再複製一次：") + error.what());
+        return UpdateOutcome::VersionUnstored;
+    }
+    settings.Remote_Update = updated.Remote_Update;
     return UpdateOutcome::Copied;
 }
 

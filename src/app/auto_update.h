@@ -22,6 +22,8 @@ struct UpdateHooks {
     CopyFilesFunction copyFiles;
     std::function<void()> showWait;   // before the copy
     std::function<void()> closeWait;  // after it, in every case
+    // A fault for the administrator: start-up goes on without it.
+    std::function<void(const Big5& text)> report;
 };
 
 // Remote_Update of the source folder's Update.ini; 0 when missing.
@@ -30,15 +32,19 @@ std::int32_t ReadRemoteVersion(const Big5& sourceFolder);
 // Versions are compared and stored by their low 16 bits.
 constexpr std::uint16_t VersionNumber(std::int64_t remote) { return static_cast<std::uint16_t>(remote & 0xFFFF); }
 
-enum class UpdateOutcome { SwitchedOff, NoSource, UpToDate, Copied, CopyFailed };
+// VersionUnstored: copied, but Corvina2.ini would not take the version, so
+// the next start copies again.
+enum class UpdateOutcome { SwitchedOff, NoSource, UpToDate, Copied, CopyFailed, VersionUnstored };
 
 // The running program's file in the program folder is put aside under this
 // name before a copy that would overwrite it, and deleted at the next start.
 Big5 SetAsideName(const Big5& programFileName);
 
 // Reads Corvina2.ini into `settings`, then updates. `programFileName` is the
-// running program's own file name (no folder). A failing version store
-// throws, after the wait window is closed.
+// running program's own file name (no folder). A failed copy and a version
+// that cannot be stored are reported and never thrown: the menu starts
+// with the files on disk. `settings` takes the new version only once it is
+// stored.
 UpdateOutcome AutoUpdate(const Big5& programFolder, const Big5& programFileName, MenuSettings& settings,
                          const UpdateHooks& hooks);
 

@@ -8,7 +8,9 @@ namespace corvina {
 
 inline constexpr char8_t kUpdateWaitText[] = u8"更新檔案異動中‧‧‧";
 
-// `copyFiles` is the shell copy of the system helpers.
-UpdateOutcome RunAutoUpdate(const Big5& programFolder, MenuSettings& settings, const CopyFilesFunction& copyFiles);
+// `copyFiles` is the shell copy of the system helpers; `report` takes the
+// faults for the administrator's log.
+UpdateOutcome RunAutoUpdate(const Big5& programFolder, MenuSettings& settings, const CopyFilesFunction& copyFiles,
+                            std::function<void(const Big5&)> report = {});
 
 }  // namespace corvina

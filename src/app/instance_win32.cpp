@@ -74,6 +74,11 @@ InstanceClaim ClaimInstanceName(const Big5& name, HWND window) {
 void ActivateRunningInstance(HWND window) {
     // The block may hold nothing yet, or the handle of an instance that crashed.
     if (window == nullptr || !IsWindow(window)) return;
+    // The user started us: let the running instance take the front for
+    // the window it chooses to show (its main form, not its hidden window).
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    AllowSetForegroundWindow(processId);
     if (IsIconic(window)) {
         ShowWindow(window, SW_RESTORE);
     } else {

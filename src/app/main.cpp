@@ -2,6 +2,7 @@
 // marker, desktop and taskbar given back however the run ends.
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <exception>
@@ -13,6 +14,8 @@
 #include "app/startup.h"
 #include "menu/main_window.h"
 #include "sys/text.h"
+#include "sys/win32/com_apartment.h"
+#include "sys/win32/crash_guard.h"
 #include "sys/win32/machine.h"
 #include "sys/win32/program_path.h"
 #include "ui/application.h"
@@ -44,18 +47,22 @@ struct InstanceRelease {
 };
 
 int Run() {
+    const StartupOptions options = ReadStartupOptions();
+    // Declared in the order they are needed, so that each outlives what
+    // uses it: the main window's destruction gives the desktop window and
+    // the taskbar back through `machine` and reads `settings`, and COM is
+    // left only once the last window is gone.
+    WindowsMachine machine;
+    const CrashGuard crashGuard(options.programFolder, machine);
+    const win32::ComApartment com;
+    MenuSettings settings;
     ui::Application application(T(u8"Corvina2"));
     SetInstanceWindow(application.Handle());
     if (!ClaimInstance("Corvina2", true)) return 0;
-
-    // Declared before the forms go with `application`, so the main window's
-    // destruction still finds them.
-    WindowsMachine machine;
-    MenuSettings settings;
     {
         const InstanceRelease release;
         try {
-            application.CreateForm<TfSmenu>(machine, settings, ReadStartupOptions());
+            application.CreateForm<TfSmenu>(machine, settings, options);
             application.Run();
         } catch (const std::exception& error) {
             application.HandleException(error);

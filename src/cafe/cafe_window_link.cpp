@@ -183,7 +183,11 @@ void CafeWindowLink::SessionEnded() {
     // A log that will not go is reported, but the session's windows still close.
     std::exception_ptr failure;
     try {
-        DeleteOrderLog(programFolder_);
+        if (clearOrderLog_) {
+            clearOrderLog_();
+        } else {
+            DeleteOrderLog(programFolder_);
+        }
     } catch (...) {
         failure = std::current_exception();
     }

@@ -51,6 +51,9 @@ public:
     void SetOrderWindowFactory(OrderWindowFactory factory) { orderWindowFactory_ = std::move(factory); }
     // Closes the consumption list when it is open; called at a session's end.
     void SetConsumptionListCloser(std::function<void()> closer) { closeConsumptionList_ = std::move(closer); }
+    // Clears the order log at a session's end; until one is set the log is
+    // deleted, and a log that will not go is reported.
+    void SetOrderLogClearer(std::function<void()> clearer) { clearOrderLog_ = std::move(clearer); }
 
     // ConnectCafeClient with the main window, on each of its activations.
     void Activated();
@@ -102,6 +105,7 @@ private:
     bool entryGranted_ = false;
     OrderWindowFactory orderWindowFactory_;
     std::function<void()> closeConsumptionList_;
+    std::function<void()> clearOrderLog_;
     std::unique_ptr<OrderWindow> orderWindow_;
     // Between the start of ShowOrderWindow and the window's creation: an
     // activation inside that gap must not open a second window.

@@ -73,6 +73,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       settings_(settings),
       options_(std::move(options)),
       log_(options_.programFolder, LocalCalendarNow),
+      orderLog_(options_.programFolder),
       topBar_(BuildTopBar(*this)),
       strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
       pages_(AddPages(*this)),
@@ -99,12 +100,14 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     B_intofoods().OnClick = [this](ui::Control&) { cafe_.ShowOrderWindow(); };
     cafe_.SetOrderWindowFactory([this] { return MakeOrderWindow(); });
     cafe_.SetConsumptionListCloser([] { CloseConsumptionList(); });
+    cafe_.SetOrderLogClearer([this] { ClearOrderLog(); });
 }
 
 std::unique_ptr<OrderWindow> TfSmenu::MakeOrderWindow() {
     OrderWindowLinks links;
     links.sendCafeCommand = [this](std::int32_t number, std::string_view data) { return cafe_.Send(number, data); };
     links.openHomePage = [this] { itemActions_.OpenHomePage(); };
+    links.readOrderLog = [this] { return orderLog_.Read(); };
     links.sessionEndsArrived = [this] { return cafe_.SessionEndsArrived(); };
     links.writeAdminLog = [this](std::string_view text) { log_.Write(text); };
     return std::make_unique<FoodsMenuOrderWindow>(ui::MakeForm<TffoodsMenu>(
@@ -117,7 +120,7 @@ std::vector<CreationStep> TfSmenu::CreationSteps() {
         {"first-run wizard", [this] { RunFirstRunWizard(); }},
         {"loading window", [] { ShowWaitWindow(T(u8"載入中‧‧‧"), kWaitWindowGround, kWaitWindowText); }},
         {"automatic update", [this] { AutoUpdate(); }},
-        {"order log", [this] { corvina::DeleteOrderLog(options_.programFolder); }},
+        {"order log", [this] { ClearOrderLog(); }},
         {"menu settings", [this] { ReadMenuSettings(); }},
         {"settings strip", [this] { stripShown_ = false; }},
         {"buttons", [this] { EnableButtons(); }},
@@ -141,7 +144,15 @@ void TfSmenu::RunFirstRunWizard() {
     if (options_.firstRun) corvina::RunFirstRunWizard(options_.programFolder);
 }
 
-void TfSmenu::AutoUpdate() { RunAutoUpdate(options_.programFolder, settings_, CopyFilesTo); }
+void TfSmenu::AutoUpdate() {
+    RunAutoUpdate(options_.programFolder, settings_, CopyFilesTo, [this](const Big5& fault) { log_.Write(fault); });
+}
+
+// A log left by an earlier session that will not go is the administrator's
+// to mend; the menu and the next orders do not wait for it.
+void TfSmenu::ClearOrderLog() {
+    if (const Big5 fault = orderLog_.Clear(); !fault.empty()) log_.Write(fault);
+}
 
 void TfSmenu::ReadMenuSettings() {
     const std::vector<UnreadableColor> unreadable = corvina::ReadMenuSettings(options_.programFolder, settings_);

@@ -19,6 +19,7 @@
 #include "menu/menu_pictures.h"
 #include "menu/settings_strip.h"
 #include "menu/top_bar.h"
+#include "orders/order_log_file.h"
 #include "records/game_records_win32.h"
 #include "sys/admin_log.h"
 #include "sys/big5.h"
@@ -43,6 +44,8 @@ public:
     const Big5& ProgramFolder() const { return options_.programFolder; }
     // The administrator's log in the program folder.
     AdminLog& Log() { return log_; }
+    // GoodsLog.Lst as this run keeps it.
+    const OrderLogKeeper& OrderLog() const { return orderLog_; }
     bool EntryGranted() const { return cafe_.EntryGranted(); }
     CafeWindowLink& Cafe() { return cafe_; }
     const MenuItemTable& Items() const { return items_; }
@@ -88,6 +91,7 @@ private:
     std::vector<CreationStep> CreationSteps();
     void RunFirstRunWizard();
     void AutoUpdate();
+    void ClearOrderLog();
     void ReadMenuSettings();
     void EnableButtons();
     void ApplyTaskbarSetting();
@@ -117,6 +121,7 @@ private:
     MenuSettings& settings_;
     StartupOptions options_;
     AdminLog log_;
+    OrderLogKeeper orderLog_;
     TopBar topBar_;
     SettingsStrip strip_;
     ui::PageStack& pages_;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "sys/shell_rules.h"
+#include "sys/win32/display_mode.h"
 #include "sys/win32/program_path.h"
 #include "sys/win32/screen_color.h"
 #include "ui/message_box.h"
@@ -12,8 +13,12 @@ namespace corvina {
 ScreenModeInfo ScreenMode() { return ClassifyScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); }
 
 bool ChangeScreenMode(Machine& machine, int width, int height, int bitsPerPixel, bool setBits) {
-    switch (machine.ChangeScreenMode(width, height, bitsPerPixel, setBits)) {
+    switch (ChangeDisplayMode(machine, width, height, bitsPerPixel, setBits)) {
         case ScreenModeChange::SettingsUnread:
+            return false;
+        case ScreenModeChange::Refused:
+            // Nothing changed: no restart would help, and the customer asked.
+            ui::ShowError(ScreenModeRefusedMessage());
             return false;
         case ScreenModeChange::RestartNeeded:
             ui::ShowInformation(RestartNeededMessage());

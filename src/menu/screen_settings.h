@@ -15,7 +15,8 @@ namespace corvina {
 ScreenModeInfo ScreenMode();
 
 // Changes the primary display for now and later log-ons; tells the user
-// when a restart is needed. False only when its settings could not be read.
+// when a restart is needed. False when its settings could not be read and
+// when the display refused the mode (told to the user; nothing changed).
 bool ChangeScreenMode(Machine& machine, int width, int height, int bitsPerPixel, bool setBits);
 
 // Selects the groups' items after the screen's depth and size; the design

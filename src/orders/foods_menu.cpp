@@ -244,7 +244,9 @@ void TffoodsMenu::SetClock(double dayNumber) {
     if (const std::optional<SYSTEMTIME> time = SystemTimeFromDayNumber(dayNumber)) machine_.SetClock(*time);
 }
 
-std::optional<std::string> TffoodsMenu::ReadOrderLog() { return ReadOrderLogFile(programFolder_); }
+std::optional<std::string> TffoodsMenu::ReadOrderLog() {
+    return links_.readOrderLog ? links_.readOrderLog() : ReadOrderLogFile(programFolder_);
+}
 
 void TffoodsMenu::AppendOrderLog(std::string_view bytes) { AppendOrderLogFile(programFolder_, bytes); }
 

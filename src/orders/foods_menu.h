@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/settings.h"
@@ -28,6 +30,9 @@ struct OrderWindowLinks {
     std::function<bool(std::int32_t number, std::string_view data)> sendCafeCommand;
     // OpenHomePage of the main window.
     std::function<void()> openHomePage;
+    // The order log's contents as the main window keeps it; without one,
+    // the file in the program folder as it is.
+    std::function<std::optional<std::string>()> readOrderLog;
     // The session ends the café link has received so far.
     std::function<std::uint64_t()> sessionEndsArrived;
     // The main window's administrator's log.

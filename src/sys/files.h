@@ -23,6 +23,9 @@ void WriteFileBytes(const Big5& path, std::string_view bytes);
 void AppendFileBytes(const Big5& path, std::string_view bytes);
 // True when the file existed and is gone.
 bool DeleteFileAt(const Big5& path);
+// Cuts an existing file to no bytes; false when there is no such file or
+// it may not be written.
+bool EmptyFileAt(const Big5& path);
 // Renames or moves a file, replacing one of the new name. A running
 // program's file may be renamed, though not overwritten.
 bool MoveFileTo(const Big5& from, const Big5& to);

@@ -64,6 +64,13 @@ bool DeleteFileAt(const Big5& path) {
     return FileExists(path) && std::filesystem::remove(NativePath(path), error);
 }
 
+bool EmptyFileAt(const Big5& path) {
+    std::error_code error;
+    if (!FileExists(path)) return false;
+    std::filesystem::resize_file(NativePath(path), 0, error);
+    return !error;
+}
+
 bool MoveFileTo(const Big5& from, const Big5& to) {
     std::error_code error;
     if (!FileExists(from)) return false;

@@ -100,6 +100,15 @@ void AppendFileBytes(const Big5& path, std::string_view bytes) {
 
 bool DeleteFileAt(const Big5& path) { return DeleteFileW(WideFromBig5(path).c_str()) != FALSE; }
 
+bool EmptyFileAt(const Big5& path) {
+    // A read-only file refuses this as it refuses any other write.
+    if (!FileExists(path) || (Attributes(path) & FILE_ATTRIBUTE_READONLY) != 0) return false;
+    const win32::ScopedHandle file(CreateFileW(WideFromBig5(path).c_str(), GENERIC_WRITE,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                               TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
+}
+
 bool MoveFileTo(const Big5& from, const Big5& to) {
     return MoveFileExW(WideFromBig5(from).c_str(), WideFromBig5(to).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }

@@ -53,6 +53,11 @@ void RefuseLineBreaks(std::string_view what, std::string_view text) {
     }
 }
 
+// What ends a last line that has no line feed: a file cut between CR and
+// LF gets only the LF, or the next line would read its CR into the value
+// before it.
+std::string_view LineBreakAfter(char last, std::string_view lineBreak) { return last == '\r' ? "\n" : lineBreak; }
+
 }  // namespace
 
 ProfileText::ProfileText(std::string contents) : contents_(std::move(contents)) { Parse(); }
@@ -237,12 +242,13 @@ void ProfileText::WriteString(std::string_view section, std::string_view key, st
         } else {
             std::string insertion;
             const std::size_t at = foundSection->insertAt;
-            if (at > 0 && contents_[at - 1] != '\n') insertion.append(lineBreak);
+            if (at > 0 && contents_[at - 1] != '\n') insertion.append(LineBreakAfter(contents_[at - 1], lineBreak));
             insertion.append(entryLine).append(lineBreak);
             contents_.insert(at, insertion);
         }
     } else {
-        if (!contents_.empty() && contents_.back() != '\n') contents_.append(lineBreak);
+        if (!contents_.empty() && contents_.back() != '\n')
+            contents_.append(LineBreakAfter(contents_.back(), lineBreak));
         contents_.append("[").append(section).append("]").append(lineBreak);
         contents_.append(entryLine).append(lineBreak);
     }

@@ -53,4 +53,6 @@ Big5 QuotedProgramPath(std::string_view openCommand) {
 
 Big5 RestartNeededMessage() { return T(u8"需要重新啟動電腦，方始生效！"); }
 
+Big5 ScreenModeRefusedMessage() { return T(u8"此螢幕不支援所選的顯示模式，設定未變更！"); }
+
 }  // namespace corvina

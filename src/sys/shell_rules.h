@@ -35,5 +35,7 @@ Big5 QuotedProgramPath(std::string_view openCommand);
 
 // `ChangeScreenMode`'s notice when the change needs a restart.
 Big5 RestartNeededMessage();
+// Its error when the display refuses the mode.
+Big5 ScreenModeRefusedMessage();
 
 }  // namespace corvina

@@ -13,6 +13,9 @@ Big5 AddTrailingBackslash(std::string_view path) {
     const std::size_t last = LastCharStart(path);
     if (last == path.size() - 1 && path[last] == '\\') return Big5{path};
     Big5 result{path};
+    // A lead byte cut off from its trail byte would take the backslash as
+    // its trail and hide it: the broken character goes instead.
+    if (last == path.size() - 1 && IsBig5LeadByte(static_cast<unsigned char>(path[last]))) result.pop_back();
     result += '\\';
     return result;
 }

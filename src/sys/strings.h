@@ -19,7 +19,8 @@ struct SplitResult {
 SplitResult SplitAtSeparator(std::string_view source, char separator, std::string_view defaultTail = {});
 
 // A non-blank path gets a backslash unless its last character is one.
-// The last character, not byte: in 許 the trail byte is 0x5C.
+// The last character, not byte: in 許 the trail byte is 0x5C. A lone lead
+// byte at the end is dropped, so that the backslash stays a backslash.
 Big5 AddTrailingBackslash(std::string_view path);
 
 // The length of the folder part of a path: up to and including its last

@@ -18,6 +18,8 @@ namespace {
 constexpr wchar_t kApplicationClass[] = L"CorvinaApplication";
 // lParam: the owned form to free.
 constexpr UINT kReleaseForm = WM_APP + 1;
+// Once the activation that asked for it is over.
+constexpr UINT kPassActivationOn = WM_APP + 2;
 
 Application* current = nullptr;
 
@@ -96,6 +98,28 @@ LRESULT Application::HandleOwnMessage(HWND window, UINT message, WPARAM wParam, 
             }
             return 0;
         }
+        case WM_ACTIVATE:
+            // Something activated the hidden window (another start of the
+            // program brings it to the front): the forms are what it means.
+            if (LOWORD(wParam) != WA_INACTIVE && mainForm_) PostMessageW(window, kPassActivationOn, 0, 0);
+            return DefWindowProcW(window, message, wParam, lParam);
+        case kPassActivationOn:
+            PassActivationOn();
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                Minimize();
+                return 0;
+            }
+            if ((wParam & 0xFFF0) == SC_RESTORE) {
+                Restore();
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_SIZE:
+            // Restored by ShowWindow from outside, which leaves the forms hidden.
+            if (wParam == SIZE_RESTORED && minimized_) Restore();
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_CLOSE:
             if (mainForm_) {
                 mainForm_->Close();
@@ -104,6 +128,7 @@ LRESULT Application::HandleOwnMessage(HWND window, UINT message, WPARAM wParam, 
             }
             return 0;
         default:
+            if (message == LiveCountsMessage()) return CountLive(static_cast<LiveCount>(wParam));
             return DefWindowProcW(window, message, wParam, lParam);
     }
 }
@@ -175,14 +200,36 @@ void Application::Terminate() {
 // The forms are owned popups: they leave and come back with their owner,
 // which the system does not do for an owner that was hidden.
 void Application::Minimize() {
+    minimized_ = true;
     ShowOwnedPopups(Handle(), FALSE);
     ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 void Application::Restore() {
-    ShowWindow(Handle(), SW_RESTORE);
+    minimized_ = false;
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
     ShowOwnedPopups(Handle(), TRUE);
-    if (mainForm_ && mainForm_->Visible()) SetForegroundWindow(mainForm_->Handle());
+    PassActivationOn();
+}
+
+void Application::PassActivationOn() {
+    if (!mainForm_ || !mainForm_->Visible()) return;
+    // A modal window over the main form keeps its place in front of it.
+    HWND target = GetLastActivePopup(Handle());
+    if (target == Handle() || !IsWindowVisible(target) || !IsWindowEnabled(target)) target = mainForm_->Handle();
+    SetForegroundWindow(target);
+}
+
+UINT Application::LiveCountsMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Corvina.LiveCounts");
+    return message;
+}
+
+long Application::CountLive(LiveCount what) noexcept {
+    if (what == LiveCount::Windows) return win32::OwnedWindow::Live();
+    return win32::GdiObject<HBITMAP>::Live() + win32::GdiObject<HPEN>::Live() + win32::GdiObject<HBRUSH>::Live() +
+           win32::GdiObject<HFONT>::Live() + win32::GdiObject<HRGN>::Live() + win32::OwnedDC::Live() +
+           win32::ReleasedDC::Live() + win32::ScopedIcon::Live() + win32::ScopedEnhMetaFile::Live();
 }
 
 void Application::HandleException(const std::exception& error) noexcept {

@@ -64,6 +64,10 @@ public:
     static bool Ending() noexcept;
 
     // The program's windows off the screen onto the taskbar, and back.
+    // A restore from outside (the system menu, another start of the
+    // program) comes back the same way, and so does an activation of the
+    // hidden application window: it is passed on to the main form or the
+    // window last active over it.
     void Minimize();
     void Restore();
 
@@ -83,6 +87,13 @@ public:
     // The window message boxes belong to: the active form, else the
     // application window.
     HWND ActiveOwner() const;
+
+    // A registered message the application window answers with a count of
+    // the framework's live handles (wParam: one of LiveCount), so that a
+    // long run can be watched from outside.
+    enum class LiveCount : WPARAM { Windows = 0, GdiObjects = 1 };
+    static UINT LiveCountsMessage();
+    static long CountLive(LiveCount what) noexcept;
 
 private:
     friend class Control;
@@ -104,12 +115,15 @@ private:
     void PointerPressed();
     void Forget(const Control& control);
     void ShowPendingHint();
+    // The main form, or the window last active over it, to the front.
+    void PassActivationOn();
 
     Big5 title_;
     win32::OwnedWindow window_;
     std::vector<FormPtr<Form>> forms_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool minimized_ = false;
     std::map<UINT_PTR, Timer*> timers_;
     UINT_PTR nextTimer_ = 1;
     unsigned hintPause_ = 500;

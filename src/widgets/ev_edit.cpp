@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "sys/text.h"
+#include "sys/win32/clipboard.h"
 #include "ui/message_box.h"
 
 namespace corvina {
@@ -30,17 +31,9 @@ Selection SelectionOf(HWND edit) {
 
 // The clipboard's text, up to its first line end as a one-line edit takes it.
 std::optional<std::wstring> ClipboardLine(HWND owner) {
-    if (!OpenClipboard(owner)) return std::nullopt;
-    std::optional<std::wstring> line;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-            const std::wstring whole(text);
-            GlobalUnlock(data);
-            line = whole.substr(0, whole.find_first_of(L"\r\n"));
-        }
-    }
-    CloseClipboard();
-    return line;
+    std::optional<std::wstring> text = win32::ClipboardText(owner);
+    if (text) text->erase(std::min(text->find_first_of(L"\r\n"), text->size()));
+    return text;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_support.h"
 #include "orders/money.h"
 #include "orders/order_log.h"
 #include "orders/order_model.h"
@@ -21,40 +22,7 @@
 namespace {
 
 using namespace corvina;
-
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
-
-class SilentWindow final : public OrderWindowPort {
-public:
-    // Now and then the café client does not take a command.
-    bool SendCafeCommand(std::int32_t, std::string_view) override { return ++sends % 5 != 0; }
-    std::uint64_t SessionEndsArrived() override { return 0; }
-    double Now() override { return 45000.5; }
-    void SetClock(double dayNumber) override { Check(CalendarFromDayNumber(dayNumber).has_value()); }
-    std::optional<std::string> ReadOrderLog() override { return log; }
-    void AppendOrderLog(std::string_view bytes) override {
-        Check(LoadOrderLog(bytes).size() == 1);
-        log = log.value_or("") + std::string(bytes);
-    }
-    bool EntryGranted() override { return granted; }
-    void GrantEntry() override { granted = true; }
-    void ShowError(const Big5&) override {}
-    void ShowInformation(const Big5&) override {}
-    void ShowWarning(const Big5&) override {}
-    bool AskYesNo(const Big5&) override { return answer = !answer; }
-    void ShowPurchaseWait(const Big5&) override {}
-    void OpenHomePage() override {}
-    void CloseOrderWindow() override {}
-    void ShowConsumptionList(std::uint8_t, std::string_view) override {}
-    void WriteAdminLog(std::string_view) override {}
-
-    std::optional<std::string> log;
-    unsigned sends = 0;
-    bool granted = false;
-    bool answer = false;
-};
+using fuzz::Check;
 
 void CheckFields(std::string_view text, char separator) {
     if (const std::optional<Money> money = ParseMoney(text, separator)) {
@@ -86,7 +54,7 @@ void CheckLog(std::string_view contents) {
 // Lines of the input drive the model: "115:data" goes to the model as a
 // command, a line beginning with '#' clicks cells, "!" buys, "<" leaves.
 void RunModel(std::string_view input, char separator) {
-    SilentWindow window;
+    fuzz::SilentOrderWindow window;
     OrderWindowModel model(window, OrderSettings{input.size() % 2 == 0, separator});
     model.ResetOrderWindow();
     while (!input.empty()) {

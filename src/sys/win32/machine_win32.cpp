@@ -21,21 +21,35 @@ void WindowsMachine::ShowTaskbar(bool show) {
 }
 
 void WindowsMachine::SetWindowParent(HWND window, HWND parent) {
-    if (IsWindow(window)) SetParent(window, parent);
+    if (!IsWindow(window)) return;
+    SetParent(window, parent);
+    if (parent != nullptr) {
+        taken_ = window;
+    } else {
+        HWND expected = window;
+        taken_.compare_exchange_strong(expected, nullptr);
+    }
+}
+
+void WindowsMachine::GiveBackAfterCrash() noexcept {
+    // SetParent talks to the window's own thread (the shell's), never ours.
+    if (HWND taken = taken_.exchange(nullptr); taken != nullptr && IsWindow(taken)) SetParent(taken, nullptr);
+    // Posted: the shell shows it even after this process has gone.
+    if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) ShowWindowAsync(taskbar, SW_RESTORE);
 }
 
 void WindowsMachine::SetClock(const SYSTEMTIME& localTime) { SetLocalTime(&localTime); }
 
-ScreenModeChange WindowsMachine::ChangeScreenMode(int width, int height, int bitsPerPixel, bool setBits) {
+std::optional<DEVMODEW> WindowsMachine::CurrentDisplayMode() {
     DEVMODEW mode{};
     mode.dmSize = sizeof mode;
-    if (!EnumDisplaySettingsW(nullptr, 0, &mode)) return ScreenModeChange::SettingsUnread;
-    mode.dmPelsWidth = static_cast<DWORD>(width);
-    mode.dmPelsHeight = static_cast<DWORD>(height);
-    if (setBits) mode.dmBitsPerPel = static_cast<DWORD>(bitsPerPixel);
-    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-    return ChangeDisplaySettingsW(&mode, CDS_UPDATEREGISTRY) == DISP_CHANGE_RESTART ? ScreenModeChange::RestartNeeded
-                                                                                    : ScreenModeChange::Done;
+    if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return std::nullopt;
+    return mode;
+}
+
+LONG WindowsMachine::ApplyDisplayMode(const DEVMODEW& mode, DWORD flags) {
+    DEVMODEW copy = mode;
+    return ChangeDisplaySettingsW(&copy, flags);
 }
 
 long long WindowsMachine::RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) {

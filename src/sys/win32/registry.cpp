@@ -91,7 +91,25 @@ void SetAutoStart(std::string_view valueName, std::string_view commandLine, int 
 }
 
 void RemoveAutoStart(std::string_view valueName, int which) {
-    for (const Big5& keyPath : AutoStartKeys(which)) DeleteRegistryValue(HKEY_LOCAL_MACHINE, keyPath, valueName);
+    const std::wstring name = WideFromBig5(valueName);
+    for (const Big5& keyPath : AutoStartKeys(which)) {
+        const std::wstring path = WideFromBig5(keyPath);
+        HKEY opened = nullptr;
+        const LSTATUS open = RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_SET_VALUE, &opened);
+        LSTATUS deleted = open;
+        if (open == ERROR_SUCCESS) {
+            const win32::ScopedKey key{opened};
+            deleted = RegDeleteValueW(key.Get(), name.c_str());
+        }
+        if (deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND) continue;
+        // Without the right to change the list, a value that is not there
+        // needs no removing; one that is would still start the program.
+        if (RegGetValueW(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+            ERROR_FILE_NOT_FOUND) {
+            continue;
+        }
+        throw std::runtime_error(T(u8"無法刪除登錄值：") + keyPath + "\\" + Big5{valueName});
+    }
 }
 
 }  // namespace corvina

@@ -40,7 +40,8 @@ bool DeleteRegistryValue(HKEY root, std::string_view keyPath, std::string_view v
 // The data is the command line in small letters. Throws when a list
 // cannot be written (no right to the machine-wide key, say).
 void SetAutoStart(std::string_view valueName, std::string_view commandLine, int which);
-// Quiet when the value or the key is missing.
+// Quiet when the value or the key is missing; throws, as a refused write
+// does, when the value is there and may not be deleted.
 void RemoveAutoStart(std::string_view valueName, int which);
 
 }  // namespace corvina

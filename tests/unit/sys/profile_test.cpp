@@ -158,6 +158,13 @@ TEST(ProfileWriting, AddsAMissingSectionAndKeepsTheFilesLineBreaks) {
     ProfileText lastLineWithoutBreak("[Options]\r\na=1");
     lastLineWithoutBreak.WriteString("Options", "b", "2");
     EXPECT_EQ(lastLineWithoutBreak.Contents(), "[Options]\r\na=1\r\nb=2\r\n");
+    // A file cut between CR and LF: the line gets its LF, and its value no CR.
+    ProfileText cutAfterCr("[Options]\r\nRemote_iniPath=\\\\srv\\upd\r");
+    cutAfterCr.WriteString("Options", "Remote_Update", "0");
+    cutAfterCr.WriteString("Other", "k", "v");
+    EXPECT_EQ(cutAfterCr.ReadString("Options", "Remote_iniPath"), "\\\\srv\\upd");
+    EXPECT_EQ(cutAfterCr.Contents(),
+              "[Options]\r\nRemote_iniPath=\\\\srv\\upd\r\nRemote_Update=0\r\n[Other]\r\nk=v\r\n");
     ProfileText empty;
     empty.WriteBool("Options", "Remote_AutoUpdate", true);
     empty.WriteInteger("Options", "Remote_Update", 65535);

@@ -70,6 +70,11 @@ TEST(AddTrailingBackslash, Big5CharacterWithBackslashTrailByteIsNotABackslash) {
     // A run of such characters still ends in a character, not a backslash.
     const Big5 run = T(u8"功功功");
     EXPECT_EQ(AddTrailingBackslash(run), run + "\\");
+    // A value cut after a lead byte: appended, the backslash would become
+    // that character's trail byte and the folder would never be one.
+    const Big5 cut = "\\\\srv\\" + T(u8"更") + "\xB7";
+    EXPECT_EQ(AddTrailingBackslash(cut), "\\\\srv\\" + T(u8"更") + "\\");
+    EXPECT_EQ(LastBackslashEnd(AddTrailingBackslash(cut)), AddTrailingBackslash(cut).size());
 }
 
 TEST(Big5Text, LastCharStartFollowsLeadBytesFromTheStart) {

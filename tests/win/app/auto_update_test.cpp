@@ -4,8 +4,10 @@
 #include "app/auto_update_win32.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,6 +26,8 @@
 
 namespace corvina {
 namespace {
+
+using ::testing::HasSubstr;
 
 // The shell copy as the system helpers make it, without its windows.
 bool ShellCopy(const Big5& pattern, const Big5& destination, bool createFolders) {
@@ -62,14 +66,17 @@ protected:
     }
 
     UpdateOutcome Update() {
-        return RunAutoUpdate(program_.Path(), settings_, [this](const Big5& pattern, const Big5& to, bool folders) {
-            ++copies_;
-            const Big5* wait = ShownWaitText();
-            waitTexts_.push_back(wait ? *wait : "(none)");
-            if (beforeCopy_) beforeCopy_();
-            patterns_.push_back(pattern);
-            return failCopy_ ? false : ShellCopy(pattern, to, folders);
-        });
+        return RunAutoUpdate(
+            program_.Path(), settings_,
+            [this](const Big5& pattern, const Big5& to, bool folders) {
+                ++copies_;
+                const Big5* wait = ShownWaitText();
+                waitTexts_.push_back(wait ? *wait : "(none)");
+                if (beforeCopy_) beforeCopy_();
+                patterns_.push_back(pattern);
+                return failCopy_ ? false : ShellCopy(pattern, to, folders);
+            },
+            [this](const Big5& fault) { reports_.push_back(Utf8FromBig5(fault)); });
     }
 
     test::TempFolder program_;
@@ -80,6 +87,7 @@ protected:
     std::function<void()> beforeCopy_;
     std::vector<Big5> waitTexts_;
     std::vector<Big5> patterns_;
+    std::vector<std::string> reports_;
 };
 
 TEST_F(AutoUpdateTest, ADifferentRemoteVersionCopiesTheWholeFolderAndStoresIt) {
@@ -135,18 +143,32 @@ TEST_F(AutoUpdateTest, AFailedCopyStoresNothingSoTheNextStartTriesAgain) {
     EXPECT_EQ(Update(), UpdateOutcome::CopyFailed);
     EXPECT_EQ(StoredVersion(), 1);
     EXPECT_EQ(ShownWaitText(), nullptr);
+    ASSERT_EQ(reports_.size(), 1u) << "told to the administrator's log";
+    EXPECT_THAT(reports_[0], HasSubstr(Utf8FromBig5(share_.Path())));
     failCopy_ = false;
     EXPECT_EQ(Update(), UpdateOutcome::Copied);
     EXPECT_EQ(copies_, 2);
+    EXPECT_EQ(reports_.size(), 1u);
 }
 
-TEST_F(AutoUpdateTest, AReadOnlySettingsFileFailsAfterTheCopyAndTheWaitWindowCloses) {
+// Copied, but the version cannot be stored: reported rather than thrown,
+// so the start goes on with the copied files, and the next start copies
+// again.
+TEST_F(AutoUpdateTest, AReadOnlySettingsFileAfterTheCopyIsReportedAndTheVersionStaysOld) {
     Local(1);
     Remote(2);
-    const test::WriteLock lock(program_.File("Corvina2.ini"));
-    EXPECT_ANY_THROW(Update());
-    EXPECT_EQ(ShownWaitText(), nullptr);
-    EXPECT_EQ(copies_, 1);
+    {
+        const test::WriteLock lock(program_.File("Corvina2.ini"));
+        EXPECT_EQ(Update(), UpdateOutcome::VersionUnstored);
+        EXPECT_EQ(ShownWaitText(), nullptr);
+        EXPECT_EQ(ReadFileBytes(program_.File("Menus.ini")), T(u8"[新頻道]\r\n甲=a.exe,,\r\n"));
+        EXPECT_EQ(settings_.Remote_Update, 1);
+        ASSERT_EQ(reports_.size(), 1u);
+        EXPECT_THAT(reports_[0], HasSubstr("Corvina2.ini"));
+    }
+    EXPECT_EQ(StoredVersion(), 1);
+    EXPECT_EQ(Update(), UpdateOutcome::Copied);
+    EXPECT_EQ(StoredVersion(), 2);
 }
 
 // Windows refuses to overwrite the running program's file (Wine may not):

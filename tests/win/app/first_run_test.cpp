@@ -7,24 +7,28 @@
 
 #include <windows.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "support/registry_denial.h"
 #include "support/temp_folder.h"
 #include "support/write_lock.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/shell_rules.h"
 #include "sys/text.h"
-#include "sys/win32/registry.h"
 #include "sys/win32/program_path.h"
+#include "sys/win32/registry.h"
 #include "ui/timer.h"
 #include "ui/ui_fixture.h"
 
 namespace corvina {
 namespace {
+
+using ::testing::HasSubstr;
 
 constexpr wchar_t kRunKeyW[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
@@ -193,6 +197,32 @@ TEST_F(FirstRunTest, AReadOnlySettingsFileKeepsTheWizardOnItsSheetAndNextTriesAg
     EXPECT_EQ(wizard->WizardStep(), 2);
     EXPECT_EQ(Ini().ReadInteger("Options", "Remote_Update", -1), 0);
     EXPECT_EQ(AutoStartValue(), ExpectedAutoStart());
+}
+
+// Without an administrator's rights the machine-wide autostart list may be
+// read but not changed: a removal refused is a failure like a refused
+// write, and the operator learns why.
+TEST_F(FirstRunTest, ARefusedRemovalOfTheAutostartKeepsTheWizardOnItsSheetAndNextTriesAgain) {
+    SetAutoStart(kAutoStartValueName, "C:\\OLD\\CORVINA2.EXE", 0);
+    auto wizard = Open();
+    wizard->B_NExt().Click();
+    wizard->Chk_Start().SetChecked(false);
+    {
+        const test::ValueChangesDenied denied(HKEY_LOCAL_MACHINE, kRunKeyW);
+        wizard->B_NExt().Click();
+        ASSERT_EQ(errors_.size(), 1u);
+        EXPECT_THAT(Utf8FromBig5(errors_[0]), HasSubstr("Corvina2"));
+        EXPECT_EQ(wizard->WizardStep(), 1);
+        EXPECT_EQ(wizard->SetPages().ActivePageIndex(), 1);
+        EXPECT_TRUE(AutoStartValue());
+
+        // Nothing to remove is no failure, rights or not.
+        EXPECT_NO_THROW(RemoveAutoStart("Corvina2Absent", 0));
+    }
+    wizard->B_NExt().Click();
+    EXPECT_EQ(wizard->WizardStep(), 2);
+    EXPECT_FALSE(AutoStartValue());
+    EXPECT_EQ(errors_.size(), 1u);
 }
 
 // The button of a window's child with that caption.

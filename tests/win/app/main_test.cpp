@@ -4,14 +4,20 @@
 
 #include <windows.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "app/instance.h"
+#include "cafe/cafe_protocol.h"
 #include "support/processes.h"
+#include "support/shown_taskbar.h"
 #include "support/temp_folder.h"
+#include "support/test_window.h"
+#include "support/write_lock.h"
 #include "sys/files.h"
 #include "sys/text.h"
 
@@ -20,6 +26,7 @@ namespace {
 
 using test::ClassOf;
 using test::TitleOf;
+using ::testing::MatchesRegex;
 
 constexpr DWORD kTimeoutMs = 30000;
 
@@ -49,6 +56,74 @@ HWND WaitForMenuWindow(const test::ChildProcess& program) {
     return menu;
 }
 
+// The menu's settings strip: 40 pixels high, hanging 36 above the menu's top.
+HWND SettingsStripOf(HWND menu) {
+    struct Search {
+        RECT menu{};
+        HWND found = nullptr;
+    } search;
+    GetWindowRect(menu, &search.menu);
+    EnumChildWindows(
+        menu,
+        [](HWND child, LPARAM data) {
+            auto& s = *reinterpret_cast<Search*>(data);
+            RECT bounds{};
+            GetWindowRect(child, &bounds);
+            if (bounds.bottom - bounds.top != 40 || bounds.top != s.menu.top - 36) return TRUE;
+            s.found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The three ways out: the exit button, Alt+F4, the café client's 5027.
+enum class WayOut { ExitButton, AltF4, CloseMessage };
+
+const char* NameOf(WayOut way) {
+    switch (way) {
+        case WayOut::ExitButton:
+            return "B_Exit";
+        case WayOut::AltF4:
+            return "Alt+F4";
+        case WayOut::CloseMessage:
+            return "5027";
+    }
+    return "?";
+}
+
+void TakeWayOut(HWND menu, WayOut way) {
+    switch (way) {
+        case WayOut::ExitButton: {
+            // B_Exit sits at the strip's right end, inside its 4-pixel border.
+            const HWND strip = SettingsStripOf(menu);
+            ASSERT_NE(strip, nullptr);
+            RECT client{};
+            GetClientRect(strip, &client);
+            const LPARAM at = MAKELPARAM(client.right - 18, 18);
+            PostMessageW(strip, WM_MOUSEMOVE, 0, at);
+            PostMessageW(strip, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            PostMessageW(strip, WM_LBUTTONUP, 0, at);
+            break;
+        }
+        case WayOut::AltF4:
+            // What the keyboard sends for Alt+F4: a system key with Alt held.
+            PostMessageW(menu, WM_SYSKEYDOWN, VK_F4, LPARAM{1} | (LPARAM{1} << 29));
+            break;
+        case WayOut::CloseMessage:
+            PostMessageW(menu, kMsgCafeCloseMenu, 0, 0);
+            break;
+    }
+}
+
+// A message box or other dialog of the program on the screen.
+bool ShowsADialog(DWORD processId) {
+    for (HWND window : test::TopLevelWindowsOf(processId)) {
+        if (IsWindowVisible(window) && ClassOf(window) == L"#32770") return true;
+    }
+    return false;
+}
+
 class Corvina2Program : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -58,6 +133,8 @@ protected:
     }
 
     std::wstring Program() const { return WideFromBig5(cafe_.File("Corvina2.exe")); }
+    // The administrator's log, in UTF-8; empty when there is none.
+    std::string AdminLogText() const { return Utf8FromBig5(ReadFileBytes(cafe_.File("Corvina2.log")).value_or("")); }
 
     test::TempFolder cafe_;
 };
@@ -94,14 +171,111 @@ TEST_F(Corvina2Program, SecondStartEndsSilentlyAndTheFirstClosesOnWmClose) {
     EXPECT_FALSE(MarkerExists());
 }
 
-TEST_F(Corvina2Program, AltF4ClosesTheMenu) {
+// The main window's destruction gives the taskbar back through objects
+// that must still be alive then, whichever way the run ends.
+TEST_F(Corvina2Program, EveryWayOutShowsTheHiddenTaskbarAgain) {
+    WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nHideTaskBar=1\r\n");
+    const test::ShownTaskbar taskbar;
+    ASSERT_TRUE(taskbar.Visible()) << "the Wine prefix has no taskbar window";
+    for (const WayOut way : {WayOut::ExitButton, WayOut::AltF4, WayOut::CloseMessage}) {
+        test::ChildProcess program(Program(), L"");
+        HWND menu = WaitForMenuWindow(program);
+        ASSERT_NE(menu, nullptr) << NameOf(way);
+        EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !taskbar.Visible(); })) << NameOf(way);
+
+        TakeWayOut(menu, way);
+        EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u) << NameOf(way);
+        EXPECT_TRUE(taskbar.Visible()) << NameOf(way);
+        if (!taskbar.Visible()) ShowWindow(taskbar.Window(), SW_SHOWNA);
+    }
+}
+
+// A thread started from outside at an address where no code is: the
+// program gets no switch or message of ours that could crash it.
+TEST_F(Corvina2Program, ACrashOnAnyThreadGivesTheTaskbarBackAndLeavesALineAndADump) {
+    WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nHideTaskBar=1\r\n");
+    const test::ShownTaskbar taskbar;
+    test::ChildProcess program(Program(), L"");
+    ASSERT_NE(WaitForMenuWindow(program), nullptr);
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !taskbar.Visible(); }));
+
+    const win32::ScopedHandle process(OpenProcess(PROCESS_ALL_ACCESS, FALSE, program.Id()));
+    ASSERT_TRUE(process);
+    const win32::ScopedHandle thread(CreateRemoteThread(process.Get(), nullptr, 0,
+                                                        reinterpret_cast<LPTHREAD_START_ROUTINE>(std::uintptr_t{0x10}),
+                                                        nullptr, 0, nullptr));
+    ASSERT_TRUE(thread);
+
+    EXPECT_EQ(program.WaitForExit(kTimeoutMs), static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+    EXPECT_TRUE(test::PumpUntil(5000, [&] { return taskbar.Visible(); }));
+    const std::string line = ReadFileBytes(cafe_.File("Corvina2.crash.txt")).value_or("");
+    EXPECT_THAT(line, MatchesRegex("\\d\\d\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "
+                                   "exception C0000005 at 0000000000000010 in no module\r\n"));
+    EXPECT_EQ(ReadFileBytes(cafe_.File("Corvina2.dmp")).value_or("").substr(0, 4), "MDMP");
+}
+
+// Restored when minimised, brought to the front otherwise: the menu, not
+// the hidden application window that the marker names.
+TEST_F(Corvina2Program, ASecondStartBringsTheRunningMenuToTheFront) {
+    test::ChildProcess first(Program(), L"");
+    HWND menu = WaitForMenuWindow(first);
+    ASSERT_NE(menu, nullptr);
+    HWND application = GetWindow(menu, GW_OWNER);
+
+    const win32::OwnedWindow other = test::MakeTestWindow(L"in front");
+    ShowWindow(other.Get(), SW_SHOWNORMAL);
+    SetForegroundWindow(other.Get());
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return GetForegroundWindow() == other.Get(); }));
+    test::ChildProcess second(Program(), L"");
+    EXPECT_EQ(second.WaitForExit(kTimeoutMs), 0u);
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return GetForegroundWindow() == menu; }));
+
+    SendMessageW(application, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return IsIconic(application) && !IsWindowVisible(menu); }));
+    test::ChildProcess third(Program(), L"");
+    EXPECT_EQ(third.WaitForExit(kTimeoutMs), 0u);
+    EXPECT_TRUE(test::PumpUntil(
+        kTimeoutMs, [&] { return !IsIconic(application) && IsWindowVisible(menu) && GetForegroundWindow() == menu; }));
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.WaitForExit(kTimeoutMs), 0u);
+}
+
+// A read-only order log from an earlier session once stopped the start
+// with an error and an empty menu.
+TEST_F(Corvina2Program, AnOrderLogThatWillNotGoIsLoggedAndTheMenuStillStarts) {
+    WriteFileBytes(cafe_.File("GoodsLog.Lst"), "1,old,2\r\n");
+    SetFileAttributesW(WideFromBig5(cafe_.File("GoodsLog.Lst")).c_str(), FILE_ATTRIBUTE_READONLY);
     test::ChildProcess program(Program(), L"");
     HWND menu = WaitForMenuWindow(program);
     ASSERT_NE(menu, nullptr);
-
-    // What the keyboard sends for Alt+F4: a system key with Alt held.
-    PostMessageW(menu, WM_SYSKEYDOWN, VK_F4, LPARAM{1} | (LPARAM{1} << 29));
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return AdminLogText().find("GoodsLog.Lst") != std::string::npos; }));
+    EXPECT_FALSE(ShowsADialog(program.Id()));
+    PostMessageW(menu, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u);
+    SetFileAttributesW(WideFromBig5(cafe_.File("GoodsLog.Lst")).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The update's copy went well but Corvina2.ini will not take the version:
+// logged, and the menu starts with the new files.
+TEST_F(Corvina2Program, AnUpdateWhoseVersionCannotBeStoredIsLoggedAndTheNewMenuShows) {
+    test::TempFolder share;
+    WriteFileBytes(share.File("Update.ini"), "[Options]\r\nRemote_Update=2\r\n");
+    WriteFileBytes(share.File("Menus.ini"), T(u8"[新頻道]\r\n乙=b.exe,,\r\n"));
+    const std::string local =
+        "[Options]\r\nRemote_AutoUpdate=1\r\nRemote_iniPath=" + share.Path() + "\r\nRemote_Update=1\r\n";
+    WriteFileBytes(cafe_.File("Corvina2.ini"), local);
+    test::WriteLock lock(cafe_.File("Corvina2.ini"));
+
+    test::ChildProcess program(Program(), L"");
+    HWND menu = WaitForMenuWindow(program);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return AdminLogText().find("Corvina2.ini") != std::string::npos; }));
+    EXPECT_FALSE(ShowsADialog(program.Id()));
+    EXPECT_EQ(ReadFileBytes(cafe_.File("Menus.ini")), T(u8"[新頻道]\r\n乙=b.exe,,\r\n"));
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u);
+    lock.Release();
+    EXPECT_EQ(ReadFileBytes(cafe_.File("Corvina2.ini")), local) << "the next start copies again";
 }
 
 }  // namespace

@@ -36,14 +36,24 @@ protected:
     int shownAgain_ = 0;
 };
 
-TEST_F(ScreenSettingsTest, FullColourAt800AsksFor16BitsAndShowsTheFormAgain) {
+TEST_F(ScreenSettingsTest, FullColourAt800IsTriedThenStoredAndShowsTheFormAgain) {
     Setup(kColorFull, kArea800);
-    EXPECT_THAT(machine_.calls, ElementsAre("ChangeScreenMode(800,600,16,bits)"));
+    EXPECT_THAT(machine_.calls,
+                ElementsAre("CurrentDisplayMode", "TestDisplayMode(800x600x16)", "ApplyDisplayMode(800x600x16)"));
     EXPECT_EQ(shownAgain_, 1);
     EXPECT_THAT(boxes_, IsEmpty());
 
-    Setup(-1, kArea1024);  // no colour chosen: the depth stays
-    EXPECT_EQ(machine_.calls.back(), "ChangeScreenMode(1024,768,0)");
+    // Built on the current mode: what was not chosen stays as it is.
+    const DEVMODEW& asked = machine_.modesAsked.back();
+    EXPECT_EQ(asked.dmFields, static_cast<DWORD>(DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL));
+    EXPECT_EQ(asked.dmDisplayFrequency, 75u);
+
+    machine_.calls.clear();
+    Setup(-1, kArea1024);  // no colour chosen: the depth is not asked to change
+    EXPECT_THAT(machine_.calls,
+                ElementsAre("CurrentDisplayMode", "TestDisplayMode(1024x768)", "ApplyDisplayMode(1024x768)"));
+    EXPECT_EQ(machine_.modesAsked.back().dmFields, static_cast<DWORD>(DM_PELSWIDTH | DM_PELSHEIGHT));
+    EXPECT_EQ(machine_.modesAsked.back().dmBitsPerPel, 32u);
 }
 
 TEST_F(ScreenSettingsTest, NoAreaIsAWarningAndChangesNothing) {
@@ -55,16 +65,38 @@ TEST_F(ScreenSettingsTest, NoAreaIsAWarningAndChangesNothing) {
 }
 
 TEST_F(ScreenSettingsTest, ARestartIsToldAndTheFormStillShowsAgainUnlessTheSettingsWereUnread) {
-    machine_.screenModeAnswer = ScreenModeChange::RestartNeeded;
+    machine_.applyAnswer = DISP_CHANGE_RESTART;
     Setup(kColor256, kArea1024);
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].text, L"需要重新啟動電腦，方始生效！");
     EXPECT_EQ(shownAgain_, 1);
 
-    machine_.screenModeAnswer = ScreenModeChange::SettingsUnread;
+    machine_.currentMode.reset();
+    machine_.calls.clear();
     Setup(kColor256, kArea1024);
+    EXPECT_THAT(machine_.calls, ElementsAre("CurrentDisplayMode"));
     EXPECT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(shownAgain_, 1);
+}
+
+// A mode the display will not take changes nothing, and the customer is
+// told so instead of being asked to restart for nothing.
+TEST_F(ScreenSettingsTest, ARefusedModeIsAFailureWithoutTheRestartNotice) {
+    machine_.testAnswer = DISP_CHANGE_BADMODE;
+    Setup(kColorFull, kArea1024);
+    EXPECT_THAT(machine_.calls, ElementsAre("CurrentDisplayMode", "TestDisplayMode(1024x768x16)"))
+        << "never applied after a failed test";
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, L"此螢幕不支援所選的顯示模式，設定未變更！");
+    EXPECT_EQ(shownAgain_, 0);
+
+    // Passing the test but refused when applied: the same.
+    machine_.testAnswer = DISP_CHANGE_SUCCESSFUL;
+    machine_.applyAnswer = DISP_CHANGE_FAILED;
+    Setup(kColorFull, kArea1024);
+    ASSERT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(boxes_[1].text, L"此螢幕不支援所選的顯示模式，設定未變更！");
+    EXPECT_EQ(shownAgain_, 0);
 }
 
 // The preselection on this screen, as "<width>x<height> <colour> <area>",

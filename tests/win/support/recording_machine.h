@@ -3,7 +3,9 @@
 // can check them without hiding the real taskbar, moving real windows,
 // setting the clock, changing the display or starting programs.
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sys/win32/machine.h"
@@ -21,10 +23,20 @@ public:
         calls.push_back("SetClock");
         clockSettings.push_back(localTime);
     }
-    ScreenModeChange ChangeScreenMode(int width, int height, int bitsPerPixel, bool setBits) override {
-        calls.push_back("ChangeScreenMode(" + std::to_string(width) + "," + std::to_string(height) + "," +
-                        std::to_string(bitsPerPixel) + (setBits ? ",bits)" : ")"));
-        return screenModeAnswer;
+    std::optional<DEVMODEW> CurrentDisplayMode() override {
+        calls.push_back("CurrentDisplayMode");
+        return currentMode;
+    }
+    // "TestDisplayMode(800x600x16)" or "ApplyDisplayMode(1024x768)": the
+    // depth only when it is marked to change.
+    LONG ApplyDisplayMode(const DEVMODEW& mode, DWORD flags) override {
+        std::string text(flags == CDS_TEST ? "TestDisplayMode(" : "ApplyDisplayMode(");
+        text.append(std::to_string(mode.dmPelsWidth)).append("x").append(std::to_string(mode.dmPelsHeight));
+        if (mode.dmFields & DM_BITSPERPEL) text.append("x").append(std::to_string(mode.dmBitsPerPel));
+        text.append(flags == CDS_TEST || flags == CDS_UPDATEREGISTRY ? ")" : ",other flags)");
+        calls.push_back(std::move(text));
+        modesAsked.push_back(mode);
+        return flags == CDS_TEST ? testAnswer : applyAnswer;
     }
     long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) override {
         calls.push_back("RunProgram");
@@ -49,7 +61,20 @@ public:
     std::vector<SYSTEMTIME> clockSettings;
     std::vector<ProgramRun> programsRun;
     std::vector<Big5> webPagesOpened;
-    ScreenModeChange screenModeAnswer = ScreenModeChange::Done;
+    // The display's mode now: 1024 x 768, 32 bits, 75 Hz.
+    std::optional<DEVMODEW> currentMode = [] {
+        DEVMODEW mode{};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = 1024;
+        mode.dmPelsHeight = 768;
+        mode.dmBitsPerPel = 32;
+        mode.dmDisplayFrequency = 75;
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL | DM_DISPLAYFREQUENCY;
+        return mode;
+    }();
+    std::vector<DEVMODEW> modesAsked;
+    LONG testAnswer = DISP_CHANGE_SUCCESSFUL;
+    LONG applyAnswer = DISP_CHANGE_SUCCESSFUL;
     long long runAnswer = 42;
 };
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +15,7 @@
 namespace corvina {
 namespace {
 
+using ::testing::AnyOf;
 using ui::test::BoxAnswerer;
 using ui::test::SeenBox;
 
@@ -159,6 +161,29 @@ TEST_F(EvEditTest, MaximumLengthCountsBigFiveBytesForTypingAndPasting) {
     CloseClipboard();
     SendMessageW(edit_.Handle(), WM_PASTE, 0, 0);
     EXPECT_EQ(edit_.Text(), T(u8"記錄"));
+}
+
+// Another program may leave text without its terminating zero: the paste
+// reads its block only (Wine itself gives up the block's last character for
+// a zero). It leaves the clipboard closed and the block unlocked, so that
+// every other program can use them again.
+TEST_F(EvEditTest, PasteReadsOnlyTheClipboardsBlockAndGivesClipboardAndBlockBack) {
+    edit_.SetMaxLength(20);
+    const std::wstring pasted = L"ab記";
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, pasted.size() * sizeof(wchar_t));
+    ASSERT_NE(memory, nullptr);
+    std::copy(pasted.begin(), pasted.end(), static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(form_->Handle()));
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+
+    SendMessageW(edit_.Handle(), WM_PASTE, 0, 0);
+    EXPECT_THAT(edit_.Text(), AnyOf(T(u8"ab記"), "ab"));
+    ASSERT_TRUE(OpenClipboard(other_.Handle())) << "the paste left the clipboard open";
+    EXPECT_EQ(GlobalFlags(GetClipboardData(CF_UNICODETEXT)) & GMEM_LOCKCOUNT, 0u) << "the paste left it locked";
+    CloseClipboard();
 }
 
 }  // namespace
