@@ -197,6 +197,7 @@ void TfSmenu::BuildMenu() {
     // The pages take the size they will be shown at, so that the frames
     // in view are known before the window shows.
     SetBounds(ScreenBounds());
+    screenWidth_ = GetSystemMetrics(SM_CXSCREEN);
     framePictures_ = LoadFramePictures(FrameSizeOf(settings_.FrameSmallSize));
     for (std::size_t k = 0; k < menu.channels.size(); ++k) {
         nextOrigin_ = kChannelStart;
@@ -295,7 +296,7 @@ void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& 
     // The picture is made when its page is shown.
     pictures_.AddItem(frame.picture, ItemPicturePath(options_.programFolder, picture), target);
 
-    nextOrigin_ = NextItemOrigin(size, GetSystemMetrics(SM_CXSCREEN), nextOrigin_);
+    nextOrigin_ = NextItemOrigin(size, screenWidth_, nextOrigin_);
     items_.Append(MenuItem{flag, target, caption});
 }
 

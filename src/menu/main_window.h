@@ -136,6 +136,8 @@ private:
     // The menu build's running state.
     std::optional<FramePictures> framePictures_;
     Point nextOrigin_ = kChannelStart;
+    // Asked once per build: each ask may read the display settings anew.
+    int screenWidth_ = 0;
     // Page backgrounds are decoded when their page is first shown, once
     // for all pages that name the same file.
     std::vector<Big5> pageBackgroundFiles_;  // by channel; empty when none

@@ -24,6 +24,12 @@ constexpr EdgeRect OffsetRect(const EdgeRect& r, int dx, int dy) {
     return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
 }
 
+// Whether the two share a pixel; an empty rectangle shares none.
+constexpr bool Overlaps(const EdgeRect& a, const EdgeRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom && a.left < a.right &&
+           a.top < a.bottom && b.left < b.right && b.top < b.bottom;
+}
+
 constexpr int MaxOf(int a, int b) { return a > b ? a : b; }
 constexpr int MinOf(int a, int b) { return a < b ? a : b; }
 

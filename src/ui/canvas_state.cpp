@@ -25,4 +25,8 @@ void CanvasState::MoveOrigin(int dx, int dy) { canvas_.MoveOrigin(dx, dy); }
 
 void CanvasState::IntersectClip(const EdgeRect& rect) { canvas_.IntersectClip(rect); }
 
+void CanvasState::ExcludeClip(const EdgeRect& rect) {
+    ExcludeClipRect(canvas_.Handle(), rect.left, rect.top, rect.right, rect.bottom);
+}
+
 }  // namespace corvina::ui

@@ -23,6 +23,7 @@ public:
     // Shortcuts to the canvas, undone with the rest.
     void MoveOrigin(int dx, int dy);
     void IntersectClip(const EdgeRect& rect);
+    void ExcludeClip(const EdgeRect& rect);
 
 private:
     Canvas& canvas_;

@@ -8,6 +8,7 @@
 
 #include "sys/big5.h"
 #include "sys/colors.h"
+#include "sys/edge_rect.h"
 #include "sys/geometry.h"
 #include "ui/align_layout.h"
 #include "ui/font.h"
@@ -110,6 +111,9 @@ public:
     virtual bool DialogChar(wchar_t key, bool alt);
 
     virtual void Paint(Canvas& canvas);
+    // What Paint covers completely with opaque pixels, in the control's own
+    // coordinates: what lies under it there is never drawn. Empty when none.
+    virtual EdgeRect OpaqueArea() const { return {}; }
 
 protected:
     virtual void BoundsChanged(const Rect& old);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "sys/text.h"
 #include "ui/canvas.h"
@@ -435,20 +436,35 @@ void WinControl::PaintTo(HDC dc) {
 
 void WinControl::PaintArea(HDC dc, const RECT& area) {
     if (area.right <= area.left || area.bottom <= area.top) return;
-    Canvas canvas(dc);
-    Guarded([&] { Paint(canvas); });
+    const EdgeRect wanted{area.left, area.top, area.right, area.bottom};
     // Windowless children outside the area would only be clipped away.
+    std::vector<Control*> painted;
+    std::vector<EdgeRect> covers;  // each one's opaque part, in this control's client
     for (const auto& child : children_) {
         if (child->Windowed() || !child->Visible()) continue;
         const Rect& b = child->Bounds();
-        if (b.left >= area.right || b.top >= area.bottom || b.left + b.width <= area.left ||
-            b.top + b.height <= area.top) {
-            continue;
-        }
+        if (!Overlaps(EdgesOf(b), wanted)) continue;
+        painted.push_back(child.get());
+        covers.push_back(OffsetRect(child->OpaqueArea(), b.left, b.top));
+    }
+    Canvas canvas(dc);
+    // Nothing is drawn where a control above covers it for good: a page of
+    // framed pictures would otherwise draw most of its pixels twice.
+    const auto paintUnder = [&](std::size_t above, const EdgeRect& own, const auto& paint) {
         auto state = canvas.SaveState();
-        state.MoveOrigin(b.left, b.top);
-        state.IntersectClip({0, 0, b.width, b.height});
-        Guarded([&] { child->Paint(canvas); });
+        for (std::size_t k = above; k < covers.size(); ++k) {
+            if (Overlaps(covers[k], own)) state.ExcludeClip(covers[k]);
+        }
+        paint(state);
+    };
+    paintUnder(0, wanted, [&](CanvasState&) { Guarded([&] { Paint(canvas); }); });
+    for (std::size_t i = 0; i < painted.size(); ++i) {
+        const Rect& b = painted[i]->Bounds();
+        paintUnder(i + 1, EdgesOf(b), [&](CanvasState& state) {
+            state.MoveOrigin(b.left, b.top);
+            state.IntersectClip({0, 0, b.width, b.height});
+            Guarded([&] { painted[i]->Paint(canvas); });
+        });
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "sys/win32/draw.h"
 #include "ui/canvas.h"
+#include "ui/color.h"
 #include "ui/win_control.h"
 #include "widgets/glyph_button_looks.h"
 
@@ -57,6 +58,12 @@ void TEVImageBtn::Paint(ui::Canvas& canvas) {
     } else if (hovered_) {
         win32::DrawBevel(canvas.Handle(), all, kButtonHighlight, kButtonShadow);
     }
+}
+
+EdgeRect TEVImageBtn::OpaqueArea() const {
+    // The filled inside; the edge is left to the hover and press rings.
+    if (transparent_ || !Visible() || ui::IsNoColor(Color())) return {};
+    return {1, 1, Width() - 1, Height() - 1};
 }
 
 void TEVImageBtn::RepaintFrame() {

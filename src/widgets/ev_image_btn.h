@@ -25,6 +25,7 @@ public:
     bool Pressed() const { return pressed_; }
 
     void Paint(ui::Canvas& canvas) override;
+    EdgeRect OpaqueArea() const override;
     void MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) override;
     void MouseUp(ui::MouseButton button, ui::ShiftState shift, int x, int y) override;
     void MouseEntered(ui::Control& source) override;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "support/memory_dib.h"
 #include "ui/canvas.h"
@@ -34,6 +35,24 @@ class Throws : public GraphicControl {
 public:
     using GraphicControl::GraphicControl;
     void Paint(Canvas&) override { throw std::runtime_error("paint failed"); }
+};
+
+// Fills its bounds and says so, or notes which of its points it may draw.
+class Probe : public GraphicControl {
+public:
+    using GraphicControl::GraphicControl;
+    void Paint(Canvas& canvas) override {
+        canvas.SetBrushColor(color);
+        canvas.FillRect({0, 0, Width(), Height()});
+        drawable.clear();
+        for (const Point& point : probes) drawable.push_back(PtVisible(canvas.Handle(), point.x, point.y) != FALSE);
+    }
+    EdgeRect OpaqueArea() const override { return opaque ? EdgeRect{0, 0, Width(), Height()} : EdgeRect{}; }
+
+    corvina::Color color = kBlue;
+    bool opaque = false;
+    std::vector<Point> probes;
+    std::vector<bool> drawable;
 };
 
 Shape& AddBox(WinControl& parent, const Rect& bounds, corvina::Color color) {
@@ -240,6 +259,32 @@ TEST_F(Painting, InvalidatingAWindowlessControlMarksOnlyItsAreaOfTheHost) {
     // A property that does not change asks for no repaint.
     box.SetBrush(box.Brush());
     EXPECT_FALSE(GetUpdateRect(form_->Handle(), nullptr, FALSE));
+}
+
+TEST_F(Painting, WhatAnOpaqueControlCoversIsNotDrawnUnderItButEverythingAboveItIs) {
+    auto& under = form_->Add<Probe>();
+    under.SetBounds({10, 10, 50, 50});
+    under.probes = {{5, 5}, {25, 25}, {45, 45}};  // at 15, 35, 55 on the form
+    auto& cover = form_->Add<Probe>();
+    cover.SetBounds({30, 30, 50, 50});
+    cover.color = kGreen;
+    cover.opaque = true;
+    cover.probes = {{5, 5}};
+    AddBox(*form_, {60, 60, 30, 30}, kYellow);
+    const corvina::test::MemoryDib dib(200, 100, RGB(0, 0, 0), true);
+    Print(dib);
+    EXPECT_EQ(under.drawable, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(cover.drawable, (std::vector<bool>{true}));
+    EXPECT_EQ(dib.At(5, 5), ToColorRef(kRed));
+    EXPECT_EQ(dib.At(15, 15), ToColorRef(kBlue));
+    EXPECT_EQ(dib.At(40, 40), ToColorRef(kGreen));
+    EXPECT_EQ(dib.At(65, 65), ToColorRef(kYellow));  // above the cover: drawn
+    EXPECT_EQ(dib.At(85, 50), ToColorRef(kRed));
+
+    // A cover that is not opaque hides nothing.
+    cover.opaque = false;
+    Print(dib);
+    EXPECT_EQ(under.drawable, (std::vector<bool>{true, true, true}));
 }
 
 }  // namespace
