@@ -15,8 +15,8 @@
 
 #include <jpeglib.h>
 
-#include "app/settings.h"
-#include "menu/main_window.h"
+#include "settings/settings.h"
+#include "app/main_window.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/application.h"

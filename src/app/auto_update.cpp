@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/settings_files.h"
+#include "settings/settings_files.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/text.h"

@@ -1,7 +1,7 @@
 #include "app/first_run.h"
 
 #include "app/first_run_rules.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "sys/profile_file.h"
 #include "sys/shell_rules.h"
 #include "sys/text.h"

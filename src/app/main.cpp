@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/instance.h"
-#include "app/settings.h"
+#include "app/main_window.h"
 #include "app/startup.h"
-#include "menu/main_window.h"
+#include "settings/settings.h"
 #include "sys/text.h"
 #include "sys/win32/com_apartment.h"
 #include "sys/win32/crash_guard.h"

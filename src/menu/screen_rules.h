@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "sys/big5.h"
 
 namespace corvina {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_files.h"
+#include "settings/settings_files.h"
 #include "support/temp_folder.h"
 #include "support/write_lock.h"
 #include "sys/files.h"

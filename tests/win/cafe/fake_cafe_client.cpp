@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "cafe/cafe_command.h"
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 
 namespace corvina::test {
 

@@ -1,8 +1,8 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings_files.h"
+#include "settings/settings_files.h"
 #include "support/temp_folder.h"
 #include "sys/files.h"
 #include "sys/text.h"

@@ -10,7 +10,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/settings.h"
 #include "app/startup.h"
 #include "cafe/cafe_window_link.h"
 #include "menu/item_action_host.h"
@@ -21,6 +20,7 @@
 #include "menu/top_bar.h"
 #include "orders/order_log_file.h"
 #include "records/game_records_win32.h"
+#include "settings/settings.h"
 #include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"

@@ -1,7 +1,7 @@
 // The main window's start-up and shutdown, in this process: a café folder
 // in a temporary folder, and a recording machine instead of the real one.
 
-#include "menu/main_window.h"
+#include "app/main_window.h"
 
 #include <windows.h>
 
