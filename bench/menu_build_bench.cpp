@@ -5,6 +5,7 @@
 // one run. scripts/bench measures the real program from outside.
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <psapi.h>
 
 #include <chrono>
@@ -177,7 +178,9 @@ int Run() {
                     SecondsSince(paintStart) * 1000 / 50);
     }
     menu.reset();
-    for (const Big5& file : files) DeleteFileAt(file);
+    for (const Big5& file : files) {
+        if (!DeleteFileAt(file)) std::printf("left behind: %s\n", Utf8FromBig5(file).c_str());
+    }
     return 0;
 }
 

@@ -15,7 +15,7 @@
 #include "ui/panel.h"
 #include "widgets/ev_btn.h"
 #include "widgets/ev_page_control.h"
-#include "widgets/file_dialogs.h"
+#include "widgets/choosers.h"
 
 namespace corvina {
 

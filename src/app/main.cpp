@@ -2,8 +2,6 @@
 // marker, desktop and taskbar given back however the run ends.
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <exception>
 #include <string_view>
@@ -23,17 +21,8 @@
 namespace corvina {
 namespace {
 
-std::vector<std::string> ArgumentsAfterProgram() {
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(Big5FromWide(words[i]));
-    LocalFree(words);
-    return arguments;
-}
-
 StartupOptions ReadStartupOptions() {
-    const std::vector<std::string> arguments = ArgumentsAfterProgram();
+    const std::vector<Big5> arguments = CommandLineArguments();
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
     return {ProgramFolderOf(ExecutablePath()), HasFirstRunSwitch(views)};
 }

@@ -24,8 +24,8 @@
 #include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
-#include "ui/file_dialogs.h"
 #include "ui/page_stack.h"
+#include "ui/save_file_dialog.h"
 #include "ui/timer.h"
 #include "widgets/ev_scroll_box.h"
 #include "widgets/hint_form.h"
@@ -41,7 +41,6 @@ class TfSmenu : public TfHintForm {
 public:
     TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options);
 
-    const Big5& ProgramFolder() const { return options_.programFolder; }
     // The administrator's log in the program folder.
     AdminLog& Log() { return log_; }
     // GoodsLog.Lst as this run keeps it.

@@ -13,7 +13,7 @@
 #include "records/record_port.h"
 #include "settings/settings.h"
 #include "sys/big5.h"
-#include "ui/file_dialogs.h"
+#include "ui/save_file_dialog.h"
 
 namespace corvina {
 

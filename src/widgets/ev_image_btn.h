@@ -14,7 +14,6 @@ public:
 
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
-    bool FrameLine() const { return frameLine_; }
     void SetFrameLine(bool frameLine);
 
     const TPanelWallpaper& Wallpaper() const { return wallpaper_; }

@@ -50,6 +50,20 @@ RawValue RawOf(const RegistryValue& value) {
 
 }  // namespace
 
+bool RegistryKeyExists(HKEY root, std::string_view keyPath) { return KeyExists(root, WideFromBig5(keyPath)); }
+
+LSTATUS CreateRegistryKey(HKEY root, std::string_view keyPath) {
+    HKEY opened = nullptr;
+    const LSTATUS status =
+        RegCreateKeyExW(root, WideFromBig5(keyPath).c_str(), 0, nullptr, 0, KEY_READ, nullptr, &opened, nullptr);
+    const win32::ScopedKey key(status == ERROR_SUCCESS ? opened : nullptr);
+    return status;
+}
+
+LSTATUS DeleteRegistryKey(HKEY root, std::string_view keyPath) {
+    return RegDeleteKeyW(root, WideFromBig5(keyPath).c_str());
+}
+
 bool WriteRegistryValue(HKEY root, std::string_view keyPath, std::string_view valueName, const RegistryValue& value) {
     const std::wstring path = WideFromBig5(keyPath);
     const bool existed = KeyExists(root, path);
