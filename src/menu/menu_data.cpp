@@ -16,9 +16,7 @@ std::optional<MenuLine> ParseMenuLine(std::string_view line) {
     const SplitResult atTarget = SplitAtSeparator(atEquals.tail, ',');
     const SplitResult atPicture = SplitAtSeparator(atTarget.tail, ',');
     return MenuLine{
-        .item = {.Flag = ParseIntegerOr(atPicture.tail, 0) == 1,
-                 .Target = atTarget.head,
-                 .Caption = atEquals.head},
+        .item = {.Flag = ParseIntegerOr(atPicture.tail, 0) == 1, .Target = atTarget.head, .Caption = atEquals.head},
         .picture = atPicture.head,
     };
 }

@@ -3,8 +3,8 @@
 // raised bevel while the pointer is over it and a sunken one while pressed.
 // Every menu entry's big picture is one.
 
-#include "widgets/panel_wallpaper.h"
 #include "ui/graphic_control.h"
+#include "widgets/panel_wallpaper.h"
 
 namespace corvina {
 

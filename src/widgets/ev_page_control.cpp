@@ -174,7 +174,8 @@ std::vector<EdgeRect> TEvPageControl::TabBounds() const {
     const win32::ReleasedDC dc = win32::ReleasedDC::Of(Handle());
     ui::Canvas measure(dc.Get());
     measure.SetFont(Font());
-    for (const TEvTabSheet* page : pages_) widths.push_back(page->TabVisible() ? measure.TextWidth(page->Caption()) : -1);
+    for (const TEvTabSheet* page : pages_)
+        widths.push_back(page->TabVisible() ? measure.TextWidth(page->Caption()) : -1);
     return TabRects(widths);
 }
 

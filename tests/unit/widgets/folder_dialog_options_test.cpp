@@ -25,10 +25,9 @@ TEST(FolderDialogOptions, TheCentringsExcludeEachOtherOnlyWhenOneWasSetBefore) {
 }
 
 TEST(FolderDialogOptions, BrowsingForAComputerOrAPrinterDropsTheFileSystemFlags) {
-    const FolderOptionsChange computer =
-        ApplyFolderOptions(kDefaultFolderDialogOptions, TFolderDialogOptions(kDefaultFolderDialogOptions)
-                                                            .Add(O::bfBrowseForComputer)
-                                                            .Add(O::bfFileSysAncestors));
+    const FolderOptionsChange computer = ApplyFolderOptions(
+        kDefaultFolderDialogOptions,
+        TFolderDialogOptions(kDefaultFolderDialogOptions).Add(O::bfBrowseForComputer).Add(O::bfFileSysAncestors));
     EXPECT_FALSE(computer.options.Has(O::bfFileSysDirsOnly));
     EXPECT_FALSE(computer.options.Has(O::bfFileSysAncestors));
     EXPECT_TRUE(computer.options.Has(O::bfBrowseForComputer));
