@@ -5,6 +5,7 @@
 // one run. scripts/bench measures the real program from outside.
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <psapi.h>
 
 #include <chrono>
@@ -15,8 +16,8 @@
 
 #include <jpeglib.h>
 
-#include "app/settings.h"
-#include "menu/main_window.h"
+#include "app/main_window.h"
+#include "settings/settings.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/application.h"
@@ -65,7 +66,8 @@ std::string EncodeJpeg(int number) {
         for (int x = 0; x < kWidth; ++x) {
             row[static_cast<std::size_t>(3 * x)] = static_cast<unsigned char>((x + number * 7) & 0xFF);
             row[static_cast<std::size_t>(3 * x + 1)] = static_cast<unsigned char>((y * 2 + number) & 0xFF);
-            row[static_cast<std::size_t>(3 * x + 2)] = static_cast<unsigned char>(((x / 32 + y / 32 + number) % 2) * 200);
+            row[static_cast<std::size_t>(3 * x + 2)] =
+                static_cast<unsigned char>(((x / 32 + y / 32 + number) % 2) * 200);
         }
         JSAMPROW rows[1]{row.data()};
         jpeg_write_scanlines(&info, rows, 1);
@@ -121,7 +123,8 @@ int Run() {
     std::vector<std::string> files;
     std::string menus;
     for (int i = 0; i < kItems; ++i) {
-        if (i % (kItems / kChannels) == 0) menus.append("[C").append(std::to_string(i / (kItems / kChannels))).append("]\r\n");
+        if (i % (kItems / kChannels) == 0)
+            menus.append("[C").append(std::to_string(i / (kItems / kChannels))).append("]\r\n");
         const std::string name = std::string("p").append(std::to_string(i)).append(".jpg");
         files.push_back(folder + "LinkBMP\\" + name);
         WriteFileBytes(files.back(), EncodeJpeg(i));
@@ -169,7 +172,8 @@ int Run() {
         }
         TEVScrollBox& box = menu->ChannelBox(0);
         const win32::ReleasedDC screen = win32::ReleasedDC::Of(nullptr);
-        const win32::GdiObject<HBITMAP> surface(CreateCompatibleBitmap(screen.Get(), box.ClientWidth(), box.ClientHeight()));
+        const win32::GdiObject<HBITMAP> surface(
+            CreateCompatibleBitmap(screen.Get(), box.ClientWidth(), box.ClientHeight()));
         const ui::MemoryDC memory(surface.Get(), screen.Get());
         const auto paintStart = std::chrono::steady_clock::now();
         for (int i = 0; i < 50; ++i) box.PaintTo(memory.Get());
@@ -177,7 +181,9 @@ int Run() {
                     SecondsSince(paintStart) * 1000 / 50);
     }
     menu.reset();
-    for (const Big5& file : files) DeleteFileAt(file);
+    for (const Big5& file : files) {
+        if (!DeleteFileAt(file)) std::printf("left behind: %s\n", Utf8FromBig5(file).c_str());
+    }
     return 0;
 }
 

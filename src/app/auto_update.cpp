@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/settings_files.h"
+#include "settings/settings_files.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/text.h"
@@ -27,34 +27,51 @@ private:
     const UpdateHooks& hooks_;
 };
 
+void Report(const UpdateHooks& hooks, const Big5& text) {
+    if (hooks.report) hooks.report(text);
+}
+
 // Windows refuses to overwrite a running program's file but lets it be
 // renamed: without this a source holding a new program fails its copy on
-// every start and the version is never stored.
+// every start and the version is never stored. Unless kept, the old
+// program comes back when the scope ends: a failed copy may have left no
+// program at all.
 class ProgramSetAside {
 public:
-    ProgramSetAside(const Big5& programFolder, const Big5& sourceFolder, const Big5& programFileName)
-        : program_(programFolder + programFileName), aside_(programFolder + SetAsideName(programFileName)) {
+    ProgramSetAside(const Big5& programFolder, const Big5& sourceFolder, const Big5& programFileName,
+                    const UpdateHooks& hooks)
+        : program_(programFolder + programFileName),
+          aside_(programFolder + SetAsideName(programFileName)),
+          hooks_(hooks) {
         if (!programFileName.empty() && FileExists(sourceFolder + programFileName) && FileExists(program_)) {
+            // Not set aside, the copy fails on the program's file and says so.
             setAside_ = MoveFileTo(program_, aside_);
         }
     }
-    // A failed copy may have left no program at all: the old one comes back.
-    void Restore() {
+    ~ProgramSetAside() {
         if (!setAside_) return;
-        if (FileExists(program_)) DeleteFileAt(program_);
-        MoveFileTo(aside_, program_);
-        setAside_ = false;
+        try {
+            // What the failed copy left of the new program makes way for the old.
+            const bool cleared = !FileExists(program_) || DeleteFileAt(program_);
+            if (!cleared || !MoveFileTo(aside_, program_)) {
+                Report(hooks_, T(u8"自動更新失敗後無法還原原來的程式，請將 ") + aside_ + T(u8" 改回 ") + program_);
+            }
+        } catch (...) {
+            // Reporting is all that is left; the destructor must not throw.
+        }
     }
+    ProgramSetAside(const ProgramSetAside&) = delete;
+    ProgramSetAside& operator=(const ProgramSetAside&) = delete;
+
+    // The copy succeeded: the set-aside file stays until the next start.
+    void Keep() { setAside_ = false; }
 
 private:
     Big5 program_;
     Big5 aside_;
+    const UpdateHooks& hooks_;
     bool setAside_ = false;
 };
-
-void Report(const UpdateHooks& hooks, const Big5& text) {
-    if (hooks.report) hooks.report(text);
-}
 
 }  // namespace
 
@@ -70,7 +87,9 @@ UpdateOutcome AutoUpdate(const Big5& programFolder, const Big5& programFileName,
     // The program set aside by the last update is no longer running.
     if (!programFileName.empty()) {
         const Big5 aside = programFolder + SetAsideName(programFileName);
-        if (FileExists(aside)) DeleteFileAt(aside);
+        if (FileExists(aside) && !DeleteFileAt(aside)) {
+            Report(hooks, T(u8"無法刪除上次自動更新留下的舊程式：") + aside);
+        }
     }
     if (!settings.Remote_AutoUpdate) return UpdateOutcome::SwitchedOff;
     const Big5& source = settings.Remote_iniPath;
@@ -79,13 +98,13 @@ UpdateOutcome AutoUpdate(const Big5& programFolder, const Big5& programFileName,
     if (VersionNumber(remote) == settings.Remote_Update) return UpdateOutcome::UpToDate;
 
     const WaitGuard wait(hooks);
-    ProgramSetAside program(programFolder, source, programFileName);
+    ProgramSetAside program(programFolder, source, programFileName, hooks);
     const bool copied = hooks.copyFiles && hooks.copyFiles(source + "*.*", programFolder, true);
     if (!copied) {
-        program.Restore();
         Report(hooks, T(u8"自動更新失敗：無法從 ") + source + T(u8" 複製檔案，下次啟動時再試。"));
         return UpdateOutcome::CopyFailed;
     }
+    program.Keep();
     MenuSettings updated = settings;
     updated.Remote_Update = VersionNumber(remote);
     try {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "sys/big5.h"
 
 namespace corvina {

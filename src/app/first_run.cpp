@@ -1,12 +1,12 @@
 #include "app/first_run.h"
 
 #include "app/first_run_rules.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "sys/profile_file.h"
 #include "sys/shell_rules.h"
 #include "sys/text.h"
-#include "sys/win32/registry.h"
 #include "sys/win32/program_path.h"
+#include "sys/win32/registry.h"
 #include "ui/bitmap.h"
 #include "widgets/folder_dialog.h"
 #include "widgets/open_picture_dialog.h"
@@ -21,8 +21,7 @@ constexpr corvina::Color kSilver = corvina::Color::Rgb(192, 192, 192);
 constexpr corvina::Color kWindowColor = corvina::Color::System(5);  // COLOR_WINDOW
 constexpr corvina::Color kGreyedEdit = corvina::Color::Rgb(128, 128, 128);
 
-ui::Font Ming(int height, ui::FontStyle style = ui::FontStyle::None,
-              corvina::Color color = corvina::Color::System(8)) {
+ui::Font Ming(int height, ui::FontStyle style = ui::FontStyle::None, corvina::Color color = corvina::Color::System(8)) {
     return ui::Font(T(u8"新細明體"), height, style, color);
 }
 
@@ -92,8 +91,8 @@ void TfFirstRun::BuildWelcomeSheet(TEvTabSheet& sheet) {
     memo1_->SetLines(FirstRunMemoLines());
 }
 
-ui::Edit& TfFirstRun::AddPathRow(ui::WinControl& sheet, const char8_t* caption, Point label, int top,
-                                 TEvBtn*& button, int tag) {
+ui::Edit& TfFirstRun::AddPathRow(ui::WinControl& sheet, const char8_t* caption, Point label, int top, TEvBtn*& button,
+                                 int tag) {
     auto& text = sheet.Add<ui::Label>(T(caption));
     text.SetBounds({label.x, label.y, 300, 16});
     text.SetFont(Ming(16));

@@ -13,9 +13,9 @@
 #include "ui/label.h"
 #include "ui/memo.h"
 #include "ui/panel.h"
+#include "widgets/choosers.h"
 #include "widgets/ev_btn.h"
 #include "widgets/ev_page_control.h"
-#include "widgets/file_dialogs.h"
 
 namespace corvina {
 
@@ -61,8 +61,7 @@ private:
     void BuildWelcomeSheet(TEvTabSheet& sheet);
     void BuildPathsSheet(TEvTabSheet& sheet);
     void BuildPictureSheet(TEvTabSheet& sheet);
-    ui::Edit& AddPathRow(ui::WinControl& sheet, const char8_t* caption, Point label, int top, TEvBtn*& button,
-                         int tag);
+    ui::Edit& AddPathRow(ui::WinControl& sheet, const char8_t* caption, Point label, int top, TEvBtn*& button, int tag);
     void ShowSheet(int index);
     Big5 SettingsPath() const;
 

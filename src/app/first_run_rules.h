@@ -11,9 +11,9 @@ namespace corvina {
 
 // The four values of the paths-and-choices sheet that go to Corvina2.ini.
 struct WizardValues {
-    Big5 iniPath;    // Remote_iniPath
-    Big5 savePath;   // Remote_SavePath
-    Big5 logo;       // Logo
+    Big5 iniPath;   // Remote_iniPath
+    Big5 savePath;  // Remote_SavePath
+    Big5 logo;      // Logo
     bool autoUpdate = false;
     friend bool operator==(const WizardValues&, const WizardValues&) = default;
 };

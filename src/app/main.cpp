@@ -2,17 +2,15 @@
 // marker, desktop and taskbar given back however the run ends.
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <exception>
 #include <string_view>
 #include <vector>
 
 #include "app/instance.h"
-#include "app/settings.h"
+#include "app/main_window.h"
 #include "app/startup.h"
-#include "menu/main_window.h"
+#include "settings/settings.h"
 #include "sys/text.h"
 #include "sys/win32/com_apartment.h"
 #include "sys/win32/crash_guard.h"
@@ -23,17 +21,8 @@
 namespace corvina {
 namespace {
 
-std::vector<std::string> ArgumentsAfterProgram() {
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(Big5FromWide(words[i]));
-    LocalFree(words);
-    return arguments;
-}
-
 StartupOptions ReadStartupOptions() {
-    const std::vector<std::string> arguments = ArgumentsAfterProgram();
+    const std::vector<Big5> arguments = CommandLineArguments();
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
     return {ProgramFolderOf(ExecutablePath()), HasFirstRunSwitch(views)};
 }

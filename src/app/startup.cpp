@@ -26,8 +26,7 @@ std::vector<std::string_view> RunCreationSteps(std::span<const CreationStep> ste
         report(error);
     } catch (...) {
         report(std::runtime_error("unknown error"));
-    }
-    finally();
+    } finally();
     return completed;
 }
 

@@ -4,7 +4,7 @@
 // the timeout, so a hung café client never freezes the menu.
 
 #include "cafe/cafe_link.h"
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 
 namespace corvina {
 

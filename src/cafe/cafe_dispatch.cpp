@@ -1,6 +1,6 @@
 #include "cafe/cafe_dispatch.h"
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 
 namespace corvina {
 

@@ -1,6 +1,6 @@
 #include "cafe/cafe_link.h"
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/text.h"
 
 namespace corvina {

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "cafe/cafe_dispatch.h"
-#include "cafe/cafe_protocol.h"
-#include "orders/order_log_file.h"
+#include "settings/order_log_path.h"
+#include "sys/cafe_protocol.h"
 #include "sys/text.h"
 #include "ui/application.h"
 #include "ui/guard.h"

@@ -22,11 +22,11 @@
 #include <memory>
 #include <string_view>
 
-#include "app/settings.h"
 #include "cafe/cafe_client_port_win32.h"
 #include "cafe/cafe_command.h"
 #include "cafe/cafe_link.h"
 #include "cafe/order_window.h"
+#include "settings/settings.h"
 #include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"

@@ -15,9 +15,7 @@ namespace corvina {
 // Index into ItemFrameSizes; small when FrameSmallSize is set.
 enum class FrameSize { Normal = 0, Small = 1 };
 
-constexpr FrameSize FrameSizeOf(bool frameSmallSize) {
-    return frameSmallSize ? FrameSize::Small : FrameSize::Normal;
-}
+constexpr FrameSize FrameSizeOf(bool frameSmallSize) { return frameSmallSize ? FrameSize::Small : FrameSize::Normal; }
 
 struct ItemFrameSize {
     int width;

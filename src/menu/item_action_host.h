@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
 #include "menu/item_actions.h"
 #include "menu/menu_data.h"
+#include "settings/settings.h"
 #include "sys/big5.h"
 #include "sys/edge_rect.h"
 #include "sys/win32/machine.h"

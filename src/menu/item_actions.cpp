@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "settings/item_file.h"
 #include "sys/text.h"
 
 namespace corvina {

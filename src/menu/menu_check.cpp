@@ -6,8 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "app/settings.h"
 #include "menu/menu_data.h"
+#include "settings/item_file.h"
+#include "settings/settings.h"
 #include "sys/file_encoding.h"
 #include "sys/numbers.h"
 #include "sys/profile.h"

@@ -9,13 +9,6 @@
 
 namespace corvina {
 
-namespace {
-
-constexpr std::string_view kWebLinkSection = "WebLink";
-constexpr std::string_view kMemoSection = "Memo";
-
-}  // namespace
-
 std::optional<MenuLine> ParseMenuLine(std::string_view line) {
     const std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty()) return std::nullopt;
@@ -23,9 +16,7 @@ std::optional<MenuLine> ParseMenuLine(std::string_view line) {
     const SplitResult atTarget = SplitAtSeparator(atEquals.tail, ',');
     const SplitResult atPicture = SplitAtSeparator(atTarget.tail, ',');
     return MenuLine{
-        .item = {.Flag = ParseIntegerOr(atPicture.tail, 0) == 1,
-                 .Target = atTarget.head,
-                 .Caption = atEquals.head},
+        .item = {.Flag = ParseIntegerOr(atPicture.tail, 0) == 1, .Target = atTarget.head, .Caption = atEquals.head},
         .picture = atPicture.head,
     };
 }
@@ -65,43 +56,6 @@ int MenuItemTable::Append(MenuItem item) {
 const MenuItem* MenuItemTable::Find(int index) const {
     if (index < 0 || index >= Count()) return nullptr;
     return &items_[static_cast<std::size_t>(index)];
-}
-
-Big5 ItemFilePath(std::string_view programFolder, std::string_view caption) {
-    Big5 path{programFolder};
-    path += caption;
-    path += ".ini";
-    return path;
-}
-
-Big5 ItemPicturePath(std::string_view programFolder, std::string_view picture) {
-    Big5 path{programFolder};
-    path += "LinkBMP\\";
-    path += picture;
-    return path;
-}
-
-std::vector<WebLink> ReadWebLinks(const ProfileText& itemFile) {
-    std::vector<WebLink> links;
-    for (Big5& name : itemFile.KeyNames(kWebLinkSection)) {
-        if (name.empty()) continue;
-        Big5 address = itemFile.ReadString(kWebLinkSection, name);
-        links.push_back({.name = std::move(name), .address = std::move(address)});
-    }
-    return links;
-}
-
-std::vector<Big5> ReadMemoLines(const ProfileText& itemFile) {
-    std::vector<Big5> lines;
-    for (const Big5& key : itemFile.KeyNames(kMemoSection)) {
-        lines.push_back(itemFile.ReadString(kMemoSection, key));
-    }
-    return lines;
-}
-
-SaveFileOptions ReadSaveFileOptions(const ProfileText& itemFile) {
-    return {.SaveFilePath = itemFile.ReadString(kOptionsSection, "SaveFilePath"),
-            .SaveFileExt = itemFile.ReadString(kOptionsSection, "SaveFileExt")};
 }
 
 }  // namespace corvina

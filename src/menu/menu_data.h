@@ -1,7 +1,7 @@
 #pragma once
 // The menu data: Menus.ini (every section a channel, every entry an item,
-// both in file order), the item table the main window keeps, and the
-// per-item file named after an item's caption. Works on file contents.
+// both in file order) and the item table the main window keeps. Works on
+// file contents; the per-item file is read by settings/item_file.h.
 
 #include <cstddef>
 #include <optional>
@@ -66,28 +66,5 @@ public:
 private:
     std::vector<MenuItem> items_;
 };
-
-// The per-item file, ProgramFolder + Caption + ".ini"; it may be missing.
-Big5 ItemFilePath(std::string_view programFolder, std::string_view caption);
-// Item pictures live in ProgramFolder + "LinkBMP\".
-Big5 ItemPicturePath(std::string_view programFolder, std::string_view picture);
-
-struct WebLink {
-    Big5 name;
-    Big5 address;
-};
-
-// Keys of [WebLink] in file order, empty names left out.
-std::vector<WebLink> ReadWebLinks(const ProfileText& itemFile);
-// Values of [Memo] in file order; the keys only order the lines.
-std::vector<Big5> ReadMemoLines(const ProfileText& itemFile);
-
-// Raw [Options] values: blank when missing; the record code gives a blank
-// extension its meaning.
-struct SaveFileOptions {
-    Big5 SaveFilePath;
-    Big5 SaveFileExt;
-};
-SaveFileOptions ReadSaveFileOptions(const ProfileText& itemFile);
 
 }  // namespace corvina

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "sys/big5.h"
 
 namespace corvina {
@@ -20,10 +20,10 @@ struct ScreenModeInfo {
 ScreenModeInfo ClassifyScreen(int width, int height);
 
 // The radio items and their design selections.
-inline constexpr int kColor256 = 0;     // "256 Color"
-inline constexpr int kColorFull = 1;    // "全彩"
-inline constexpr int kArea800 = 0;      // "800 * 600"
-inline constexpr int kArea1024 = 1;     // "1024 * 768"
+inline constexpr int kColor256 = 0;   // "256 Color"
+inline constexpr int kColorFull = 1;  // "全彩"
+inline constexpr int kArea800 = 0;    // "800 * 600"
+inline constexpr int kArea1024 = 1;   // "1024 * 768"
 
 // The selection the strip starts with, given the design selection.
 int PreselectedColor(int bitsPerPixel, int designIndex);
@@ -44,10 +44,10 @@ Big5 NoScreenAreaMessage();
 
 // What the two lock-down settings mean for the running menu, together.
 struct DesktopLockDown {
-    bool desktopTab = true;          // the "桌　面" tab, taking the desktop window on its first visit
-    bool hideTaskbar = false;        // hidden at start, again after the ordering window
-    bool coverWholeScreen = false;   // full-screen windows take the screen, not the work area
-    bool showTaskbarAtEnd = true;    // whatever the settings say
+    bool desktopTab = true;         // the "桌　面" tab, taking the desktop window on its first visit
+    bool hideTaskbar = false;       // hidden at start, again after the ordering window
+    bool coverWholeScreen = false;  // full-screen windows take the screen, not the work area
+    bool showTaskbarAtEnd = true;   // whatever the settings say
 };
 DesktopLockDown LockDownFor(const MenuSettings& settings);
 

@@ -50,8 +50,9 @@ void ApplyLook(const CellLook& look, ui::Font& font, Big5& text) {
 
 TffoodsMenu::TffoodsMenu(Machine& machine, const MenuSettings& settings, Big5 programFolder, bool& entryGranted,
                          OrderWindowLinks links)
-    : TfHintForm(L"TffoodsMenu", settings),
+    : TfHintForm(L"TffoodsMenu", settings.HideTaskBar),
       machine_(machine),
+      settings_(settings),
       programFolder_(std::move(programFolder)),
       entryGranted_(entryGranted),
       links_(std::move(links)),
@@ -83,7 +84,7 @@ void TffoodsMenu::WireEvents() {
 
 void TffoodsMenu::DoCreate() {
     TfHintForm::DoCreate();
-    const Big5& logo = Settings().Logo;
+    const Big5& logo = settings_.Logo;
     if (!logo.empty() && FileExists(logo)) {
         try {
             ui::Picture picture;
@@ -94,7 +95,7 @@ void TffoodsMenu::DoCreate() {
             // ask for the goods below.
         }
     }
-    if (Settings().MustSelectMenu || Settings().HideTaskBar) machine_.ShowTaskbar(false);
+    if (settings_.MustSelectMenu || settings_.HideTaskBar) machine_.ShowTaskbar(false);
     lblNow_->SetCaption(LongTimeNowText());
     ResetOrderWindow();
 }

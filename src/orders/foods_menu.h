@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
 #include "orders/order_model.h"
+#include "settings/settings.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
 #include "ui/image.h"
@@ -120,6 +120,7 @@ private:
     void WriteAdminLog(std::string_view text) override;
 
     Machine& machine_;
+    const MenuSettings& settings_;
     const Big5 programFolder_;
     bool& entryGranted_;
     const OrderWindowLinks links_;

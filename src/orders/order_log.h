@@ -11,8 +11,6 @@
 
 namespace corvina {
 
-inline constexpr std::string_view kOrderLogName = "GoodsLog.Lst";
-
 struct OrderLine {
     Big5 id;
     Big5 name;

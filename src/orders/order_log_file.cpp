@@ -9,12 +9,6 @@
 
 namespace corvina {
 
-Big5 OrderLogPath(const Big5& programFolder) {
-    Big5 path = programFolder;
-    path.append(kOrderLogName);
-    return path;
-}
-
 std::optional<std::string> ReadOrderLogFile(const Big5& programFolder) {
     const Big5 path = OrderLogPath(programFolder);
     if (!FileExists(path)) return std::nullopt;
@@ -29,15 +23,6 @@ std::optional<std::string> ReadOrderLogFile(const Big5& programFolder) {
 
 void AppendOrderLogFile(const Big5& programFolder, std::string_view bytes) {
     AppendFileBytes(OrderLogPath(programFolder), bytes);
-}
-
-void DeleteOrderLog(const Big5& programFolder) {
-    const Big5 path = OrderLogPath(programFolder);
-    if (FileExists(path) && !DeleteFileAt(path)) {
-        Big5 message = T(u8"無法刪除訂單記錄檔：");
-        message.append(path);
-        throw std::runtime_error(message);
-    }
 }
 
 OrderLogKeeper::OrderLogKeeper(Big5 programFolder) : programFolder_(std::move(programFolder)) {}

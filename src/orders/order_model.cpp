@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "cafe/cafe_protocol.h"
 #include "orders/order_texts.h"
 #include "orders/session_data.h"
+#include "sys/cafe_protocol.h"
 #include "sys/day_number.h"
 #include "sys/numbers.h"
 

@@ -106,7 +106,6 @@ public:
     const Big5& SeatId() const { return seatId_; }
     // Nothing until a server time gives a count: the label keeps its text.
     std::optional<std::int64_t> MinutesUsed() const { return minutesUsed_; }
-    std::int32_t LeaveTarget() const { return leaveTarget_; }
 
 private:
     void ResetGoods();

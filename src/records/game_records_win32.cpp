@@ -1,8 +1,8 @@
 #include "records/game_records_win32.h"
 
-#include "menu/menu_data.h"
 #include "records/pswd_dlg.h"
 #include "records/record_flow.h"
+#include "settings/item_file.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/win32/file_ops.h"

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <utility>
 
-#include "app/settings.h"
 #include "records/record_port.h"
+#include "settings/settings.h"
 #include "sys/big5.h"
-#include "ui/file_dialogs.h"
+#include "ui/save_file_dialog.h"
 
 namespace corvina {
 

@@ -3,6 +3,7 @@
 #include "records/record_paths.h"
 #include "records/record_texts.h"
 #include "sys/colors.h"
+#include "ui/window_style.h"
 
 namespace corvina {
 
@@ -21,12 +22,7 @@ constexpr int kButtonHeight = 21;
 constexpr int kButtonMargin = 3;
 
 // The panel's thin black frame of a "single" border style.
-void SetSingleBorder(ui::WinControl& control) {
-    const LONG_PTR style = GetWindowLongPtrW(control.Handle(), GWL_STYLE);
-    SetWindowLongPtrW(control.Handle(), GWL_STYLE, style | WS_BORDER);
-    SetWindowPos(control.Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void SetSingleBorder(ui::WinControl& control) { ui::ChangeWindowStyle(control.Handle(), {.set = WS_BORDER}); }
 
 void SetUpField(TEvEdit& field, int tag, int top, bool masked) {
     field.SetTag(tag);

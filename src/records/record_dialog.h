@@ -45,7 +45,6 @@ public:
     GameRecordDialog(RecordMode mode, Big5 remoteSaveFolder, GameRecordPort& port)
         : mode_(mode), remoteSaveFolder_(std::move(remoteSaveFolder)), port_(port) {}
 
-    RecordMode Mode() const { return mode_; }
     RecordDialogPhase Phase() const { return phase_; }
     Big5 Title() const;
     // `T_PSWD2` and `LbL_Sure`.

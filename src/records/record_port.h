@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "menu/menu_data.h"
 #include "records/record_paths.h"
+#include "settings/item_file.h"
 #include "sys/big5.h"
 
 namespace corvina {

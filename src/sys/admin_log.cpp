@@ -26,7 +26,10 @@ void AdminLog::Write(std::string_view text) noexcept {
         const std::lock_guard lock(mutex_);
         const Big5 line = AdminLogLine(clock_(), text);
         const std::optional<std::uint64_t> size = FileSizeOf(path_);
-        if (size && *size + line.size() > kAdminLogLimitBytes) MoveFileTo(path_, path_ + ".1");
+        if (size && *size + line.size() > kAdminLogLimitBytes) {
+            // A log that cannot be moved aside grows past its limit rather than lose the line.
+            static_cast<void>(MoveFileTo(path_, path_ + ".1"));
+        }
         AppendFileBytes(path_, line);
     } catch (...) {
         // See the declaration: nothing sensible is left to do.

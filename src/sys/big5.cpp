@@ -11,8 +11,7 @@ void ForEachCharStart(std::string_view text, Visit visit) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         if (!visit(pos)) return;
-        const bool doubleByte =
-            IsBig5LeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size();
+        const bool doubleByte = IsBig5LeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size();
         pos += doubleByte ? 2 : 1;
     }
 }

@@ -16,6 +16,7 @@ namespace corvina::ui {
 namespace {
 
 constexpr wchar_t kApplicationClass[] = L"CorvinaApplication";
+constexpr WindowBinding<Application> kApplicationBinding(L"Corvina.Application");
 // lParam: the owned form to free.
 constexpr UINT kReleaseForm = WM_APP + 1;
 // Once the activation that asked for it is over.
@@ -48,7 +49,7 @@ Application::~Application() {
         KillTimer(Handle(), id);
         timer->id_ = 0;
     }
-    SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
+    kApplicationBinding.Unbind(Handle());
     window_.Reset();
     current = nullptr;
 }
@@ -68,11 +69,8 @@ void Application::SetTitle(const Big5& title) {
 }
 
 LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Application*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    kApplicationBinding.BindOnCreate(window, message, lParam);
+    Application* self = kApplicationBinding.Of(window);
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     try {
         return self->HandleOwnMessage(window, message, wParam, lParam);

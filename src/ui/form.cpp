@@ -5,6 +5,7 @@
 
 #include "ui/application.h"
 #include "ui/guard.h"
+#include "ui/window_style.h"
 
 namespace corvina::ui {
 
@@ -179,11 +180,11 @@ void Form::SetBorderStyle(ui::BorderStyle style) {
     const int height = ClientHeight();
     borderStyle_ = style;
     const Styles styles = StylesOf(style);
-    const auto kept = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)) & (WS_VISIBLE | WS_DISABLED);
-    SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(styles.style | kFormStyle | kept));
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(styles.exStyle | kFormExStyle));
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Visibility and the disabled state survive the change; the rest is the new style's.
+    ChangeWindowStyle(Handle(), {.clear = ~static_cast<DWORD>(WS_VISIBLE | WS_DISABLED),
+                                 .set = styles.style | kFormStyle,
+                                 .exClear = ~DWORD{0},
+                                 .exSet = styles.exStyle | kFormExStyle});
     SetClientSize(width, height);
 }
 

@@ -43,7 +43,6 @@ public:
     void SetCaption(const Big5& caption) { SetText(caption); }
     ui::BorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(ui::BorderStyle style);
-    FormPosition Position() const { return position_; }
     void SetPosition(FormPosition position) { position_ = position; }
     // The outer size follows from the border style.
     void SetClientSize(int width, int height);

@@ -13,9 +13,7 @@ public:
 
     const ui::Picture& Picture() const { return picture_; }
     void SetPicture(ui::Picture picture);
-    bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
-    bool Center() const { return center_; }
     void SetCenter(bool center);
 
     void Paint(Canvas& canvas) override;

@@ -22,12 +22,9 @@ public:
     void SetLayout(TextLayout layout);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
-    bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap);
     // Takes "&" literally when false.
-    bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool show);
-    WinControl* FocusControl() const { return focusControl_; }
     void SetFocusControl(WinControl* control) { focusControl_ = control; }
 
     void Paint(Canvas& canvas) override;

@@ -8,7 +8,7 @@ namespace corvina::ui {
 namespace {
 
 WinControl::WindowParams SystemParams(const wchar_t* className, DWORD style, DWORD exStyle, const Rect& bounds,
-                                  const Big5& text) {
+                                      const Big5& text) {
     WinControl::WindowParams params;
     params.className = className;
     params.systemClass = true;

@@ -2,6 +2,7 @@
 
 #include "ui/canvas.h"
 #include "ui/frame3d.h"
+#include "ui/window_style.h"
 
 namespace corvina::ui {
 
@@ -51,11 +52,8 @@ void Panel::SetBorderWidth(int width) {
 void Panel::SetBorderStyle(PanelBorder style) {
     if (style == borderStyle_) return;
     borderStyle_ = style;
-    const LONG_PTR windowStyle = GetWindowLongPtrW(Handle(), GWL_STYLE);
-    const auto border = static_cast<LONG_PTR>(WS_BORDER);
-    SetWindowLongPtrW(Handle(), GWL_STYLE, style == PanelBorder::Single ? windowStyle | border : windowStyle & ~border);
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ChangeWindowStyle(Handle(),
+                      style == PanelBorder::Single ? StyleChange{.set = WS_BORDER} : StyleChange{.clear = WS_BORDER});
     Realign();
     Invalidate();
 }

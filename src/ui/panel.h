@@ -20,11 +20,8 @@ public:
     void SetCaption(const Big5& caption) { SetText(caption); }
     TextAlign Alignment() const { return alignment_; }
     void SetAlignment(TextAlign alignment);
-    BevelCut BevelOuter() const { return bevelOuter_; }
     void SetBevelOuter(BevelCut cut);
-    BevelCut BevelInner() const { return bevelInner_; }
     void SetBevelInner(BevelCut cut);
-    int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int width);
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int width);

@@ -19,7 +19,6 @@ public:
     // -1 when none is checked.
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int index);
-    int Columns() const { return columns_; }
     void SetColumns(int columns);
 
     // The radio button of an item.

@@ -15,7 +15,7 @@ namespace corvina::ui {
 
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"Corvina.Control";
+constexpr WindowBinding<WinControl> kControlBinding(L"Corvina.Control");
 constexpr DWORD kChildStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 int LowWord(LPARAM value) { return static_cast<short>(static_cast<unsigned long long>(value) & 0xFFFFu); }
@@ -91,7 +91,7 @@ WinControl::WinControl(WinControl* parent, const WindowParams& params, HWND owne
     window_.Reset(window);
     handle_ = window;
     if (params.systemClass) {
-        SetPropW(window, kControlProperty, this);
+        kControlBinding.Bind(window, this);
         systemProc_ =
             reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
     }
@@ -103,23 +103,17 @@ WinControl::~WinControl() {
     while (!children_.empty()) children_.pop_back();
     if (window_) {
         // No message reaches the half-destroyed object.
-        RemovePropW(window_.Get(), kControlProperty);
+        kControlBinding.Unbind(window_.Get());
         if (systemProc_) SetWindowLongPtrW(window_.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
         window_.Reset();
         handle_ = nullptr;
     }
 }
 
-WinControl* WinControl::FromHandle(HWND window) {
-    return window ? static_cast<WinControl*>(GetPropW(window, kControlProperty)) : nullptr;
-}
+WinControl* WinControl::FromHandle(HWND window) { return kControlBinding.Of(window); }
 
 LRESULT CALLBACK WinControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetPropW(window, kControlProperty, create->lpCreateParams);
-        static_cast<WinControl*>(create->lpCreateParams)->handle_ = window;
-    }
+    if (WinControl* created = kControlBinding.BindOnCreate(window, message, lParam)) created->handle_ = window;
     WinControl* self = FromHandle(window);
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     LRESULT result = 0;
@@ -129,7 +123,7 @@ LRESULT CALLBACK WinControl::WindowProc(HWND window, UINT message, WPARAM wParam
         ReportCurrentException();
     }
     if (message == WM_NCDESTROY) {
-        RemovePropW(window, kControlProperty);
+        kControlBinding.Unbind(window);
         // Destroyed by someone else (its parent window, or the system).
         if (self->window_.Get() == window) (void)self->window_.Release();
         self->handle_ = nullptr;

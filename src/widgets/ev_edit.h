@@ -18,18 +18,14 @@ class TEvEdit : public ui::Edit {
 public:
     explicit TEvEdit(ui::WinControl& parent, const Big5& text = {});
 
-    EVshowStyle EV_Format_style() const { return format_.EV_Format_style; }
     void SetEV_Format_style(EVshowStyle style);
     // Blanks at both ends are dropped.
     const Big5& EV_Format() const { return format_.EV_Format; }
     void SetEV_Format(std::string_view format);
-    bool EV_Format_EAT0() const { return format_.EV_Format_EAT0; }
     void SetEV_Format_EAT0(bool eat0);
-    EvStyle EV_KeyinCase() const { return keyinCase_; }
     void SetEV_KeyinCase(EvStyle keyinCase);
 
     // In Big5 bytes; 0 is no limit.
-    std::size_t MaxLength() const { return maxLength_; }
     void SetMaxLength(std::size_t bytes);
     // 0 shows the text itself.
     void SetPasswordChar(wchar_t mask);

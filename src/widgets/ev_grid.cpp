@@ -6,6 +6,7 @@
 #include "sys/wait_ticks.h"
 #include "ui/bitmap_resource.h"
 #include "ui/guard.h"
+#include "ui/window_style.h"
 #include "widgets/ev_grid_paint.h"
 
 namespace corvina {
@@ -137,11 +138,8 @@ bool TEvgrid::BorderSingle() const { return (GetWindowLongPtrW(Handle(), GWL_EXS
 
 void TEvgrid::SetBorderSingle(bool single) {
     if (single == BorderSingle()) return;
-    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE,
-                      single ? style | WS_EX_CLIENTEDGE : style & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::ChangeWindowStyle(
+        Handle(), single ? ui::StyleChange{.exSet = WS_EX_CLIENTEDGE} : ui::StyleChange{.exClear = WS_EX_CLIENTEDGE});
     TakeSize();
     Apply();
 }

@@ -51,7 +51,6 @@ public:
     void SetDefaultRowHeight(int height);
     void SetGridLineWidth(int width);
     // Both (the default); a bar not allowed never shows.
-    TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle style);
     // A single sunken border (the default) or none.
     bool BorderSingle() const;
@@ -66,7 +65,6 @@ public:
     int AddRow(const std::vector<Big5>& texts);
 
     // --- Focus and scrolling
-    int Col() const { return model_.Focus().col; }
     int Row() const { return model_.Focus().row; }
     // A data cell only, through `OnSelectCell`.
     bool SelectCell(int col, int row);
@@ -80,17 +78,11 @@ public:
     // --- Published looks; each change repaints the whole grid
     TColReSizeStyle AutoResize() const { return model_.AutoResize(); }
     void SetAutoResize(TColReSizeStyle style);
-    corvina::Color OddRowColor() const { return model_.Looks().oddRowColor; }
-    corvina::Color EvenRowColor() const { return model_.Looks().evenRowColor; }
-    corvina::Color FocusedColor() const { return model_.Looks().focusedColor; }
-    corvina::Color FixedColor() const { return model_.Looks().fixedColor; }
     void SetOddRowColor(corvina::Color color);
     void SetEvenRowColor(corvina::Color color);
     void SetFocusedColor(corvina::Color color);
     void SetFixedColor(corvina::Color color);
-    const ui::Bitmap& FixedPattern() const { return fixedPattern_; }
     void SetFixedPattern(const ui::Bitmap& pattern);
-    const ui::Font& FocusedFont() const { return model_.Looks().focusedFont; }
     void SetFocusedFont(const ui::Font& font);
     // Off also turns FocusAutomove and Multiselect off.
     bool FocusHighLight() const { return model_.FocusHighLight(); }

@@ -3,8 +3,8 @@
 // raised bevel while the pointer is over it and a sunken one while pressed.
 // Every menu entry's big picture is one.
 
-#include "widgets/panel_wallpaper.h"
 #include "ui/graphic_control.h"
+#include "widgets/panel_wallpaper.h"
 
 namespace corvina {
 
@@ -14,7 +14,6 @@ public:
 
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
-    bool FrameLine() const { return frameLine_; }
     void SetFrameLine(bool frameLine);
 
     const TPanelWallpaper& Wallpaper() const { return wallpaper_; }

@@ -2,6 +2,7 @@
 
 #include "ui/canvas.h"
 #include "ui/frame3d.h"
+#include "ui/window_style.h"
 #include "widgets/page_control_layout.h"
 
 namespace corvina {
@@ -79,14 +80,10 @@ void TEvTabSheet::SetBorderWidth(int width) {
 // else a one-pixel line.
 void TEvTabSheet::ApplyFrame() {
     const bool single = borderStyle_ == TBorderStyle::bsSingle;
-    LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_BORDER);
-    LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
-    if (single && ctl3D_) exStyle |= WS_EX_CLIENTEDGE;
-    if (single && !ctl3D_) style |= WS_BORDER;
-    SetWindowLongPtrW(Handle(), GWL_STYLE, style);
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle);
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::ChangeWindowStyle(Handle(), {.clear = WS_BORDER,
+                                     .set = single && !ctl3D_ ? DWORD{WS_BORDER} : DWORD{0},
+                                     .exClear = WS_EX_CLIENTEDGE,
+                                     .exSet = single && ctl3D_ ? DWORD{WS_EX_CLIENTEDGE} : DWORD{0}});
     Realign();
     Invalidate();
 }
@@ -177,7 +174,8 @@ std::vector<EdgeRect> TEvPageControl::TabBounds() const {
     const win32::ReleasedDC dc = win32::ReleasedDC::Of(Handle());
     ui::Canvas measure(dc.Get());
     measure.SetFont(Font());
-    for (const TEvTabSheet* page : pages_) widths.push_back(page->TabVisible() ? measure.TextWidth(page->Caption()) : -1);
+    for (const TEvTabSheet* page : pages_)
+        widths.push_back(page->TabVisible() ? measure.TextWidth(page->Caption()) : -1);
     return TabRects(widths);
 }
 

@@ -29,9 +29,7 @@ public:
     const ui::Picture& Picture() const { return picture_; }
     // Takes a copy, unless it is the page's own picture.
     void SetPicture(const ui::Picture& picture);
-    TPictureStyle PictureStyle() const { return pictureStyle_; }
     void SetPictureStyle(TPictureStyle style);
-    TPicAlignment PictureAlign() const { return pictureAlign_; }
     void SetPictureAlign(TPicAlignment align);
     TBorderStyle Borderstyle() const { return borderStyle_; }
     void SetBorderstyle(TBorderStyle style);
@@ -73,7 +71,6 @@ public:
     // Shows that page alone; -1 shows none. Out-of-range indices are ignored.
     void SetActivePageIndex(int index);
 
-    bool TabsVisible() const { return tabsVisible_; }
     // Sets the tab flag of every page in the control now.
     void SetTabsVisible(bool visible);
     TBorderStyle Borderstyle() const { return borderStyle_; }

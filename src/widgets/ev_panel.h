@@ -20,7 +20,6 @@ public:
     void SetWallpaper(const TPanelWallpaper& wallpaper);
 
     // Kept for the form descriptions; nothing reads it.
-    bool Locked() const { return locked_; }
     void SetLocked(bool locked) { locked_ = locked; }
 
     // OnMouseEnter and OnMouseLeave fire for the panel's own pointer

@@ -9,7 +9,7 @@
 
 #include "sys/big5.h"
 #include "ui/win_control.h"
-#include "widgets/file_dialogs.h"
+#include "widgets/choosers.h"
 #include "widgets/folder_dialog_options.h"
 
 namespace corvina {

@@ -44,8 +44,8 @@ unsigned FolderBrowseFlags(TFolderDialogOptions options) {
         unsigned value;
     };
     static constexpr Flag kFlags[] = {
-        {O::bfFileSysDirsOnly, 0x1},     {O::bfDontGoBelowDomain, 0x2},  {O::bfStatusText, 0x4},
-        {O::bfFileSysAncestors, 0x8},    {O::bfBrowseForComputer, 0x1000}, {O::bfBrowseForPrinter, 0x2000},
+        {O::bfFileSysDirsOnly, 0x1},       {O::bfDontGoBelowDomain, 0x2},    {O::bfStatusText, 0x4},
+        {O::bfFileSysAncestors, 0x8},      {O::bfBrowseForComputer, 0x1000}, {O::bfBrowseForPrinter, 0x2000},
         {O::bfBrowseIncludeFiles, 0x4000},
     };
     unsigned flags = 0;

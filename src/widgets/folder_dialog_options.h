@@ -50,9 +50,9 @@ private:
 };
 
 inline constexpr TFolderDialogOptions kDefaultFolderDialogOptions{
-    TFolderDialogOption::bfFileSysDirsOnly,   TFolderDialogOption::bfStatusText,
+    TFolderDialogOption::bfFileSysDirsOnly,      TFolderDialogOption::bfStatusText,
     TFolderDialogOption::bfShowPathInStatusArea, TFolderDialogOption::bfSyncCustomButton,
-    TFolderDialogOption::bfAlignCustomButton, TFolderDialogOption::bfParentCenter};
+    TFolderDialogOption::bfAlignCustomButton,    TFolderDialogOption::bfParentCenter};
 
 enum class TShellFolder {
     sfoDesktopExpanded,
@@ -98,11 +98,11 @@ std::optional<int> SpecialFolderNumber(TShellFolder folder);
 // Where the browser's top-left corner goes, in screen coordinates.
 // `ownerClientOrigin` is the owner's client (0, 0) on the screen.
 struct FolderDialogPlacement {
-    Rect owner;               // the owner window on the screen
+    Rect owner;  // the owner window on the screen
     Point ownerClientOrigin;
-    Rect screen;              // the screen's free area
+    Rect screen;  // the screen's free area
     Size dialog;
-    Point position;           // Left, Top
+    Point position;  // Left, Top
 };
 Point FolderDialogPosition(TFolderDialogOptions options, const FolderDialogPlacement& placement);
 

@@ -27,7 +27,6 @@ public:
     // Limited to the count, as a grid has at least its fixed lines.
     void SetFixed(int fixed);
 
-    int DefaultExtent() const { return defaultExtent_; }
     // Resets every extent, as the string grid does.
     void SetDefaultExtent(int extent);
     int Extent(int index) const;

@@ -8,8 +8,8 @@
 
 namespace corvina {
 
-TfHintForm::TfHintForm(std::wstring_view className, const MenuSettings& settings)
-    : ui::Form(className, ui::BorderStyle::None), settings_(settings) {
+TfHintForm::TfHintForm(std::wstring_view className, const bool& hideTaskBar)
+    : ui::Form(className, ui::BorderStyle::None), hideTaskBar_(hideTaskBar) {
     SetClientSize(792, 573);
     SetColor(corvina::Color::System(15));  // button face
     SetFont(ui::Font(T(u8"MS Sans Serif"), 11));
@@ -21,8 +21,7 @@ Rect TfHintForm::ScreenBounds() const {
     if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) {
         workArea = EdgeRect{area.left, area.top, area.right, area.bottom};
     }
-    return HintFormBounds(settings_.HideTaskBar, workArea, GetSystemMetrics(SM_CXSCREEN),
-                          GetSystemMetrics(SM_CYSCREEN));
+    return HintFormBounds(hideTaskBar_, workArea, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
 void TfHintForm::PlaceOnScreen() {

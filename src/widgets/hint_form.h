@@ -6,17 +6,17 @@
 
 #include <string_view>
 
-#include "app/settings.h"
 #include "ui/form.h"
 
 namespace corvina {
 
 class TfHintForm : public ui::Form {
 public:
-    TfHintForm(std::wstring_view className, const MenuSettings& settings);
+    // `hideTaskBar` is the settings' HideTaskBar, read at every show: the
+    // settings are read after the form is made.
+    TfHintForm(std::wstring_view className, const bool& hideTaskBar);
 
 protected:
-    const MenuSettings& Settings() const { return settings_; }
     // Where every show places the form.
     Rect ScreenBounds() const;
 
@@ -27,7 +27,7 @@ protected:
 private:
     void PlaceOnScreen();
 
-    const MenuSettings& settings_;
+    const bool& hideTaskBar_;
 };
 
 }  // namespace corvina

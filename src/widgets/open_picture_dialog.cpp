@@ -18,8 +18,8 @@ std::wstring PictureFilter() {
     for (const std::wstring& part :
          {std::wstring(L"All (") + all + L")", all, std::wstring(L"Bitmaps (*.bmp)"), std::wstring(L"*.bmp"),
           std::wstring(L"JPEG Image File (*.jpg;*.jpeg)"), std::wstring(L"*.jpg;*.jpeg"),
-          std::wstring(L"Icons (*.ico)"), std::wstring(L"*.ico"),
-          std::wstring(L"Metafiles (*.emf;*.wmf)"), std::wstring(L"*.emf;*.wmf")}) {
+          std::wstring(L"Icons (*.ico)"), std::wstring(L"*.ico"), std::wstring(L"Metafiles (*.emf;*.wmf)"),
+          std::wstring(L"*.emf;*.wmf")}) {
         filter.append(part);
         filter.push_back(L'\0');
     }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "widgets/file_dialogs.h"
+#include "widgets/choosers.h"
 
 namespace corvina {
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/window_style.h"
 #include "widgets/grid_popup.h"
 #include "widgets/popup_support.h"
 
@@ -16,14 +17,8 @@ TPopMenuBOX*& ThePopupBox() {
 
 // The panel's single border: a flat line, or the sunken 3-D edge.
 void SetSingleBorder(ui::Panel& panel, bool border3D) {
-    const HWND window = panel.Handle();
-    if (border3D) {
-        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
-    } else {
-        SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_BORDER);
-    }
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::ChangeWindowStyle(panel.Handle(),
+                          border3D ? ui::StyleChange{.exSet = WS_EX_CLIENTEDGE} : ui::StyleChange{.set = WS_BORDER});
 }
 
 }  // namespace

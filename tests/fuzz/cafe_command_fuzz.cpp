@@ -9,7 +9,7 @@
 
 #include "cafe/cafe_command.h"
 #include "cafe/cafe_dispatch.h"
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "fuzz_support.h"
 #include "menu/menu_data.h"
 #include "records/record_paths.h"
+#include "settings/item_file.h"
 #include "sys/popup_sizes.h"
 #include "sys/profile.h"
 #include "sys/strings.h"

@@ -14,9 +14,9 @@
 
 #include "app/auto_update.h"
 #include "app/first_run_rules.h"
-#include "app/settings.h"
 #include "fuzz_support.h"
 #include "menu/screen_rules.h"
+#include "settings/settings.h"
 #include "sys/big5.h"
 #include "sys/profile.h"
 #include "sys/strings.h"

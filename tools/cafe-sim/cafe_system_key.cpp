@@ -3,8 +3,7 @@
 #include <windows.h>
 
 #include "cafe/cafe_system.h"
-#include "sys/text.h"
-#include "sys/win32/handles.h"
+#include "sys/win32/registry.h"
 
 namespace corvina::cafesim {
 
@@ -19,16 +18,13 @@ std::string Failure(std::string_view what, LSTATUS status) {
 }  // namespace
 
 std::string CreateCafeSystemKey() {
-    HKEY opened = nullptr;
-    const LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, WideFromBig5(kCafeSystemKey).c_str(), 0, nullptr, 0,
-                                           KEY_READ, nullptr, &opened, nullptr);
-    const win32::ScopedKey key(opened);
+    const LSTATUS status = CreateRegistryKey(HKEY_CURRENT_USER, kCafeSystemKey);
     if (status != ERROR_SUCCESS) return Failure("create", status);
     return "info created " + KeyName();
 }
 
 std::string RemoveCafeSystemKey() {
-    const LSTATUS status = RegDeleteKeyW(HKEY_CURRENT_USER, WideFromBig5(kCafeSystemKey).c_str());
+    const LSTATUS status = DeleteRegistryKey(HKEY_CURRENT_USER, kCafeSystemKey);
     if (status == ERROR_FILE_NOT_FOUND) return "info " + KeyName() + " was not there";
     if (status != ERROR_SUCCESS) return Failure("remove", status);
     return "info removed " + KeyName();

@@ -4,8 +4,6 @@
 // read from the log path plus ".in".
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <exception>
 #include <optional>
@@ -18,21 +16,13 @@
 #include "cafe-sim/sim_window.h"
 #include "sys/files.h"
 #include "sys/text.h"
+#include "sys/win32/program_path.h"
 #include "ui/application.h"
 
 namespace corvina::cafesim {
 namespace {
 
 constexpr int kBadScenario = 2;
-
-std::vector<Big5> Arguments() {
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<Big5> arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(Big5FromWide(words[i]));
-    LocalFree(words);
-    return arguments;
-}
 
 // No message box: nobody may be there to close it.
 void ReportToConsole(const std::string& text) {
@@ -51,7 +41,7 @@ Big5 LogPath(const std::vector<Big5>& arguments, const Scenario& scenario) {
 }
 
 int Run() {
-    const std::vector<Big5> arguments = Arguments();
+    const std::vector<Big5> arguments = CommandLineArguments();
     std::string contents;
     if (!arguments.empty()) {
         const std::optional<std::string> read = ReadFileBytes(arguments[0]);
@@ -67,7 +57,9 @@ int Run() {
     SimLog log(LogPath(arguments, scenario));
     const Big5 commandPath = log.Path() + ".in";
     // Requests of an earlier run must not be performed again.
-    DeleteFileAt(commandPath);
+    if (FileExists(commandPath) && !DeleteFileAt(commandPath)) {
+        log.Write("error cannot delete the requests of an earlier run " + Utf8FromBig5(commandPath));
+    }
 
     ui::Application application(Big5("cafe-sim"));
     application.OnException = [&log](const std::exception& error) { log.Write("error " + Utf8FromBig5(error.what())); };

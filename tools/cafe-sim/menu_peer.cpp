@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/text.h"
 
 namespace corvina::cafesim {

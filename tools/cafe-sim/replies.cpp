@@ -4,7 +4,7 @@
 #include <charconv>
 #include <optional>
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/numbers.h"
 
 namespace corvina::cafesim {

@@ -1,6 +1,6 @@
 #include "cafe-sim/requests.h"
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/numbers.h"
 #include "sys/strings.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/numbers.h"
 #include "sys/strings.h"
 

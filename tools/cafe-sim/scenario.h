@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/profile.h"
 
 namespace corvina::cafesim {

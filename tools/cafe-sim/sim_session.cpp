@@ -5,7 +5,7 @@
 
 #include "cafe-sim/cafe_system_key.h"
 #include "cafe/cafe_command.h"
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/text.h"
 #include "sys/win32/local_time.h"
 #include "ui/guard.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/application.h"

@@ -56,8 +56,8 @@ long long WindowsMachine::RunProgram(const Big5& file, const Big5& parameters, c
     const std::wstring wideFile = WideFromBig5(file);
     const std::wstring wideParameters = WideFromBig5(parameters);
     const std::wstring wideFolder = WideFromBig5(folder);
-    const HINSTANCE result = ShellExecuteW(nullptr, L"open", wideFile.c_str(), OrNull(wideParameters),
-                                           OrNull(wideFolder), showCommand);
+    const HINSTANCE result =
+        ShellExecuteW(nullptr, L"open", wideFile.c_str(), OrNull(wideParameters), OrNull(wideFolder), showCommand);
     return reinterpret_cast<INT_PTR>(result);
 }
 

@@ -42,7 +42,8 @@ RawValue RawOf(const RegistryValue& value) {
         RawValue operator()(bool flag) const { return Dword(flag ? 1u : 0u); }
         RawValue operator()(const Big5& text) const {
             const std::wstring wide = WideFromBig5(text);
-            return {REG_SZ, std::string(reinterpret_cast<const char*>(wide.c_str()), (wide.size() + 1) * sizeof(wchar_t))};
+            return {REG_SZ,
+                    std::string(reinterpret_cast<const char*>(wide.c_str()), (wide.size() + 1) * sizeof(wchar_t))};
         }
     };
     return std::visit(Visitor{}, value);
@@ -50,12 +51,25 @@ RawValue RawOf(const RegistryValue& value) {
 
 }  // namespace
 
+bool RegistryKeyExists(HKEY root, std::string_view keyPath) { return KeyExists(root, WideFromBig5(keyPath)); }
+
+LSTATUS CreateRegistryKey(HKEY root, std::string_view keyPath) {
+    HKEY opened = nullptr;
+    const LSTATUS status =
+        RegCreateKeyExW(root, WideFromBig5(keyPath).c_str(), 0, nullptr, 0, KEY_READ, nullptr, &opened, nullptr);
+    const win32::ScopedKey key(status == ERROR_SUCCESS ? opened : nullptr);
+    return status;
+}
+
+LSTATUS DeleteRegistryKey(HKEY root, std::string_view keyPath) {
+    return RegDeleteKeyW(root, WideFromBig5(keyPath).c_str());
+}
+
 bool WriteRegistryValue(HKEY root, std::string_view keyPath, std::string_view valueName, const RegistryValue& value) {
     const std::wstring path = WideFromBig5(keyPath);
     const bool existed = KeyExists(root, path);
     HKEY opened = nullptr;
-    const LSTATUS created =
-        RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr);
+    const LSTATUS created = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr);
     if (created != ERROR_SUCCESS) {
         throw std::runtime_error(T(u8"無法寫入登錄機碼：") + Big5{keyPath});
     }
@@ -67,9 +81,9 @@ bool WriteRegistryValue(HKEY root, std::string_view keyPath, std::string_view va
         return existed;
     }
     const std::wstring name = WideFromBig5(valueName);
-    const LSTATUS written = RegSetValueExW(key.Get(), name.c_str(), 0, raw.type,
-                                           reinterpret_cast<const BYTE*>(raw.bytes.data()),
-                                           static_cast<DWORD>(raw.bytes.size()));
+    const LSTATUS written =
+        RegSetValueExW(key.Get(), name.c_str(), 0, raw.type, reinterpret_cast<const BYTE*>(raw.bytes.data()),
+                       static_cast<DWORD>(raw.bytes.size()));
     if (written != ERROR_SUCCESS) {
         throw std::runtime_error(T(u8"無法寫入登錄值：") + Big5{keyPath} + "\\" + Big5{valueName});
     }

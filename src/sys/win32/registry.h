@@ -13,6 +13,13 @@
 
 namespace corvina {
 
+// Keys by Big5 path under `root`. Create and delete return ERROR_SUCCESS or
+// the system's error, for the caller to report; deleting a missing key
+// gives ERROR_FILE_NOT_FOUND, and a key with subkeys is not deleted.
+bool RegistryKeyExists(HKEY root, std::string_view keyPath);
+[[nodiscard]] LSTATUS CreateRegistryKey(HKEY root, std::string_view keyPath);
+[[nodiscard]] LSTATUS DeleteRegistryKey(HKEY root, std::string_view keyPath);
+
 // The classic currency type: a count of ten-thousandths, stored as 8 bytes.
 struct RegistryCurrency {
     std::int64_t tenThousandths = 0;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/text.h"
 
 namespace corvina {

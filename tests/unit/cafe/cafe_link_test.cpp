@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 #include "sys/text.h"
 
 namespace corvina {

@@ -14,9 +14,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-MenuData ReadMenuText(std::string_view utf8) {
-    return ReadMenu(ProfileText(Big5FromUtf8(utf8)));
-}
+MenuData ReadMenuText(std::string_view utf8) { return ReadMenu(ProfileText(Big5FromUtf8(utf8))); }
 
 std::vector<Big5> Captions(const MenuChannel& channel) {
     std::vector<Big5> captions;
@@ -166,9 +164,9 @@ TEST(ReadMenuLimit, MessageNamesTheLimitAndTheCount) {
 }
 
 TEST(MenuItemTableIndexes, RunOnAcrossChannels) {
-    const MenuItemTable table = TableOf(ReadMenuText(
-        "[One]\r\na=a.exe\r\nb=b.exe,b.bmp\r\nc=c.exe,c.bmp,1\r\n"
-        "[Two]\r\nd=d.exe,,1\r\ne=e.exe,e.bmp\r\nf=f.exe\r\n"));
+    const MenuItemTable table =
+        TableOf(ReadMenuText("[One]\r\na=a.exe\r\nb=b.exe,b.bmp\r\nc=c.exe,c.bmp,1\r\n"
+                             "[Two]\r\nd=d.exe,,1\r\ne=e.exe,e.bmp\r\nf=f.exe\r\n"));
     ASSERT_EQ(table.Count(), 6);
     const char* captions[] = {"a", "b", "c", "d", "e", "f"};
     for (int index = 0; index < 6; ++index) {

@@ -82,9 +82,9 @@ TEST(MenuLineFlag, OnlyTheIntegerOneMarks) {
         bool marked;
     };
     const Case cases[] = {
-        {"1", true},     {"0x1", true},  {"$1", true},  {" 1", true},  {"+1", true},
-        {"1,2", false},  {"2", false},   {"0", false},  {"-1", false}, {"", false},
-        {"yes", false},  {"1.0", false}, {"01a", false}, {"4294967297", false},
+        {"1", true},    {"0x1", true},  {"$1", true},   {" 1", true},          {"+1", true},
+        {"1,2", false}, {"2", false},   {"0", false},   {"-1", false},         {"", false},
+        {"yes", false}, {"1.0", false}, {"01a", false}, {"4294967297", false},
     };
     for (const Case& c : cases) {
         const MenuLine line = Parsed("G=a.exe,a.bmp," + std::string(c.flagText));

@@ -108,8 +108,13 @@ TEST(TextConversion, RoundTripsProgramTexts) {
 }
 
 TEST(TextConversion, UnconvertibleCharactersAreReplacedNotDropped) {
-    EXPECT_EQ(Big5FromUtf8("a\xF0\x9F\x98\x80" "b"), "a?b");
-    EXPECT_EQ(Utf8FromBig5("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(Big5FromUtf8("a\xF0\x9F\x98\x80"
+                           "b"),
+              "a?b");
+    EXPECT_EQ(Utf8FromBig5("a\xFF"
+                           "b"),
+              "a\xEF\xBF\xBD"
+              "b");
 }
 
 }  // namespace

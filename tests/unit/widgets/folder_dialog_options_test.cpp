@@ -25,10 +25,9 @@ TEST(FolderDialogOptions, TheCentringsExcludeEachOtherOnlyWhenOneWasSetBefore) {
 }
 
 TEST(FolderDialogOptions, BrowsingForAComputerOrAPrinterDropsTheFileSystemFlags) {
-    const FolderOptionsChange computer =
-        ApplyFolderOptions(kDefaultFolderDialogOptions, TFolderDialogOptions(kDefaultFolderDialogOptions)
-                                                            .Add(O::bfBrowseForComputer)
-                                                            .Add(O::bfFileSysAncestors));
+    const FolderOptionsChange computer = ApplyFolderOptions(
+        kDefaultFolderDialogOptions,
+        TFolderDialogOptions(kDefaultFolderDialogOptions).Add(O::bfBrowseForComputer).Add(O::bfFileSysAncestors));
     EXPECT_FALSE(computer.options.Has(O::bfFileSysDirsOnly));
     EXPECT_FALSE(computer.options.Has(O::bfFileSysAncestors));
     EXPECT_TRUE(computer.options.Has(O::bfBrowseForComputer));
@@ -49,20 +48,6 @@ TEST(FolderDialogOptions, ThePathInTheStatusLineNeedsTheStatusText) {
     EXPECT_TRUE(ApplyFolderOptions({}, {O::bfShowPathInStatusArea}).options.Has(O::bfStatusText));
     EXPECT_EQ(ApplyFolderOptions({O::bfStatusText, O::bfShowPathInStatusArea}, {O::bfShowPathInStatusArea}).options,
               TFolderDialogOptions{});
-}
-
-TEST(FolderDialogOptions, BrowserFlagsAndSpecialFolders) {
-    EXPECT_EQ(FolderBrowseFlags(kDefaultFolderDialogOptions), 0x1u | 0x4u);
-    EXPECT_EQ(FolderBrowseFlags({O::bfDontGoBelowDomain, O::bfFileSysAncestors, O::bfBrowseForComputer,
-                                 O::bfBrowseForPrinter, O::bfBrowseIncludeFiles, O::bfScreenCenter}),
-              0x2u | 0x8u | 0x1000u | 0x2000u | 0x4000u);
-    EXPECT_FALSE(SpecialFolderNumber(TShellFolder::sfoDesktopExpanded));
-    EXPECT_EQ(SpecialFolderNumber(TShellFolder::sfoDesktop), 0);
-    EXPECT_EQ(SpecialFolderNumber(TShellFolder::sfoPrograms), 2);
-    EXPECT_EQ(SpecialFolderNumber(TShellFolder::sfoStartMenu), 11);
-    EXPECT_EQ(SpecialFolderNumber(TShellFolder::sfoDesktopDirectory), 16);
-    EXPECT_EQ(SpecialFolderNumber(TShellFolder::sfoNetwork), 18);
-    EXPECT_EQ(SpecialFolderNumber(TShellFolder::sfoPrintHood), 27);
 }
 
 }  // namespace

@@ -10,10 +10,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "app/settings_files.h"
+#include "settings/settings_files.h"
 #include "support/temp_folder.h"
 #include "support/write_lock.h"
 #include "sys/files.h"
@@ -207,10 +208,35 @@ TEST_F(AutoUpdateTest, AFailedCopyPutsTheRunningProgramBack) {
     EXPECT_FALSE(FileExists(program_.File(program + ".old")));
 
     // A source without the program leaves it where it is.
-    DeleteFileAt(share_.File(program));
+    ASSERT_TRUE(DeleteFileAt(share_.File(program)));
     beforeCopy_ = [&] { EXPECT_TRUE(FileExists(program_.File(program))); };
     failCopy_ = false;
     EXPECT_EQ(Update(), UpdateOutcome::Copied);
+}
+
+TEST_F(AutoUpdateTest, ACopyThatThrowsStillPutsTheProgramBackAndALeftoverThatWillNotGoIsReported) {
+    const Big5 program = ProgramBaseName() + ".exe";
+    const Big5 aside = program + ".old";
+    WriteFileBytes(program_.File(program), "old program");
+    WriteFileBytes(share_.File(program), "new program");
+    Local(1);
+    Remote(2);
+    beforeCopy_ = [] { throw std::runtime_error("the copy broke"); };
+    EXPECT_THROW(Update(), std::runtime_error);
+    EXPECT_EQ(ReadFileBytes(program_.File(program)), "old program");
+    EXPECT_FALSE(FileExists(program_.File(aside)));
+    EXPECT_EQ(ShownWaitText(), nullptr);
+
+    // The last update's program, held open by someone, cannot be deleted at
+    // this start: the administrator hears of it, and the start goes on.
+    beforeCopy_ = {};
+    WriteFileBytes(program_.File(aside), "older program");
+    const test::WriteLock held(program_.File(aside));
+    Remote(1);
+    EXPECT_EQ(Update(), UpdateOutcome::UpToDate);
+    EXPECT_TRUE(FileExists(program_.File(aside)));
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_THAT(reports_[0], HasSubstr(Utf8FromBig5(program_.File(aside))));
 }
 
 }  // namespace

@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "app/instance.h"
-#include "cafe/cafe_protocol.h"
 #include "support/processes.h"
 #include "support/shown_taskbar.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "support/write_lock.h"
+#include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/text.h"
 

@@ -16,12 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "cafe/cafe_protocol.h"
 #include "cafe/fake_cafe_client.h"
 #include "support/message_box_answerer.h"
 #include "support/processes.h"
 #include "support/recording_machine.h"
 #include "support/temp_folder.h"
+#include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/message_box.h"

@@ -1,10 +1,12 @@
 #include "cafe/fake_cafe_client.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 #include <utility>
 
 #include "cafe/cafe_command.h"
-#include "cafe/cafe_protocol.h"
+#include "sys/cafe_protocol.h"
 
 namespace corvina::test {
 
@@ -59,6 +61,17 @@ LRESULT CALLBACK FakeCafeClient::Procedure(HWND window, UINT message, WPARAM wPa
 namespace {
 
 constexpr UINT kRunJobs = WM_APP + 7;
+// No wait here is without a deadline: a client thread that never comes up
+// fails the test instead of hanging the whole run.
+constexpr DWORD kThreadStartMs = 30000;
+// Longer than any test that uses a hung client; its destructor ends it sooner.
+constexpr DWORD kHungAtMostMs = 120000;
+
+void AwaitThreadStart(HANDLE created) {
+    if (WaitForSingleObject(created, kThreadStartMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the fake cafe client's thread did not make its window within " << kThreadStartMs << " ms";
+    }
+}
 
 }  // namespace
 
@@ -75,7 +88,7 @@ ThreadedCafeClient::ThreadedCafeClient(OnCommand onCommand)
         while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
         DestroyWindow(window);
     });
-    WaitForSingleObject(created_.Get(), INFINITE);
+    AwaitThreadStart(created_.Get());
 }
 
 ThreadedCafeClient::~ThreadedCafeClient() {
@@ -140,10 +153,10 @@ HungCafeClient::HungCafeClient()
         const HWND window = MakeClientWindow(L"VexelDesk");
         window_ = window;
         SetEvent(created_.Get());
-        WaitForSingleObject(release_.Get(), INFINITE);
+        WaitForSingleObject(release_.Get(), kHungAtMostMs);
         DestroyWindow(window);
     });
-    WaitForSingleObject(created_.Get(), INFINITE);
+    AwaitThreadStart(created_.Get());
 }
 
 HungCafeClient::~HungCafeClient() {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "menu/frame_layout.h"
-#include "menu/main_window.h"
 #include "support/memory_dib.h"
 #include "support/message_box_answerer.h"
 #include "support/recording_machine.h"

@@ -7,28 +7,18 @@
 #include <memory>
 
 #include "cafe/cafe_system.h"
-#include "sys/text.h"
-#include "sys/win32/handles.h"
+#include "sys/win32/registry.h"
 
 namespace corvina::test {
 
-bool CafeSystemKeyExists() {
-    HKEY opened = nullptr;
-    const LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, WideFromBig5(kCafeSystemKey).c_str(), 0, KEY_READ, &opened);
-    const win32::ScopedKey key(status == ERROR_SUCCESS ? opened : nullptr);
-    return static_cast<bool>(key);
-}
+bool CafeSystemKeyExists() { return RegistryKeyExists(HKEY_CURRENT_USER, kCafeSystemKey); }
 
 void SetCafeSystemKey(bool present) {
-    const std::wstring name = WideFromBig5(kCafeSystemKey);
-    if (!present) {
-        RegDeleteKeyW(HKEY_CURRENT_USER, name.c_str());
-        return;
+    const LSTATUS status = present ? CreateRegistryKey(HKEY_CURRENT_USER, kCafeSystemKey)
+                                   : DeleteRegistryKey(HKEY_CURRENT_USER, kCafeSystemKey);
+    if (status != ERROR_SUCCESS && !(status == ERROR_FILE_NOT_FOUND && !present)) {
+        ADD_FAILURE() << "cannot " << (present ? "create" : "delete") << " the cafe system key: error " << status;
     }
-    HKEY opened = nullptr;
-    const LSTATUS status =
-        RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_READ, nullptr, &opened, nullptr);
-    const win32::ScopedKey key(status == ERROR_SUCCESS ? opened : nullptr);
 }
 
 namespace {

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "cafe/cafe_command.h"
-#include "cafe/cafe_protocol.h"
 #include "cafe/cafe_system.h"
 #include "support/cafe_system_key.h"
 #include "support/processes.h"
 #include "support/temp_folder.h"
+#include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/application.h"

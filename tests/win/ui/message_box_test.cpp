@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "support/message_box_answerer.h"
 #include "ui/label.h"
 #include "ui/timer.h"
-#include "support/message_box_answerer.h"
 #include "ui_fixture.h"
 
 namespace corvina::ui::test {

@@ -3,10 +3,13 @@
 #include "widgets/folder_dialog.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "support/message_box_answerer.h"
 #include "support/temp_folder.h"
@@ -86,6 +89,58 @@ TEST_F(FolderDialogTest, OptionsGoThroughTheirRules) {
     dialog.SetOptions(options.Add(TFolderDialogOption::bfBrowseForComputer));
     EXPECT_EQ(dialog.RootFolder(), TShellFolder::sfoNetwork);
     EXPECT_FALSE(dialog.Options().Has(TFolderDialogOption::bfFileSysDirsOnly));
+}
+
+// The browser's flags and the special folders' numbers are the SDK's own.
+TEST(FolderBrowserNumbers, FlagsAndSpecialFoldersAreTheSdksConstants) {
+    using O = TFolderDialogOption;
+    EXPECT_EQ(FolderBrowseFlags(kDefaultFolderDialogOptions),
+              static_cast<unsigned>(BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT));
+    const std::pair<O, unsigned> flags[] = {
+        {O::bfFileSysDirsOnly, BIF_RETURNONLYFSDIRS},
+        {O::bfDontGoBelowDomain, BIF_DONTGOBELOWDOMAIN},
+        {O::bfStatusText, BIF_STATUSTEXT},
+        {O::bfFileSysAncestors, BIF_RETURNFSANCESTORS},
+        {O::bfBrowseForComputer, BIF_BROWSEFORCOMPUTER},
+        {O::bfBrowseForPrinter, BIF_BROWSEFORPRINTER},
+        {O::bfBrowseIncludeFiles, BIF_BROWSEINCLUDEFILES},
+    };
+    for (const auto& [option, flag] : flags) EXPECT_EQ(FolderBrowseFlags({option}), flag) << static_cast<int>(option);
+    EXPECT_EQ(FolderBrowseFlags({O::bfShowPathInStatusArea, O::bfSyncCustomButton, O::bfAlignCustomButton,
+                                 O::bfScreenCenter, O::bfParentCenter, O::bfResizeCustomButton}),
+              0u)
+        << "the rest are the dialog's own";
+
+    using F = TShellFolder;
+    EXPECT_FALSE(SpecialFolderNumber(F::sfoDesktopExpanded));
+    const std::pair<F, int> folders[] = {
+        {F::sfoDesktop, CSIDL_DESKTOP},
+        {F::sfoPrograms, CSIDL_PROGRAMS},
+        {F::sfoControlPanel, CSIDL_CONTROLS},
+        {F::sfoPrinters, CSIDL_PRINTERS},
+        {F::sfoPersonal, CSIDL_PERSONAL},
+        {F::sfoFavorites, CSIDL_FAVORITES},
+        {F::sfoStartup, CSIDL_STARTUP},
+        {F::sfoRecent, CSIDL_RECENT},
+        {F::sfoSendto, CSIDL_SENDTO},
+        {F::sfoRecycleBin, CSIDL_BITBUCKET},
+        {F::sfoStartMenu, CSIDL_STARTMENU},
+        {F::sfoDesktopDirectory, CSIDL_DESKTOPDIRECTORY},
+        {F::sfoMyComputer, CSIDL_DRIVES},
+        {F::sfoNetwork, CSIDL_NETWORK},
+        {F::sfoNetworkNeighborhood, CSIDL_NETHOOD},
+        {F::sfoFonts, CSIDL_FONTS},
+        {F::sfoTemplates, CSIDL_TEMPLATES},
+        {F::sfoCommonStartMenu, CSIDL_COMMON_STARTMENU},
+        {F::sfoCommonPrograms, CSIDL_COMMON_PROGRAMS},
+        {F::sfoCommonStartup, CSIDL_COMMON_STARTUP},
+        {F::sfoCommonDesktopDirectory, CSIDL_COMMON_DESKTOPDIRECTORY},
+        {F::sfoAppData, CSIDL_APPDATA},
+        {F::sfoPrintHood, CSIDL_PRINTHOOD},
+    };
+    for (const auto& [folder, number] : folders) {
+        EXPECT_EQ(SpecialFolderNumber(folder), number) << static_cast<int>(folder);
+    }
 }
 
 }  // namespace

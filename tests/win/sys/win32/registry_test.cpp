@@ -101,6 +101,19 @@ TEST_F(RegistryTest, DeletingTellsWhetherAValueWentAway) {
     EXPECT_FALSE(DeleteRegistryValue(HKEY_CURRENT_USER, "Software\\Corvina2Tests\\Missing", "Gone"));
 }
 
+TEST_F(RegistryTest, KeysAreMadeFoundAndDeletedByTheirBig5PathWithTheSystemsAnswer) {
+    const std::string key = std::string(kTestKey) + T(u8"\\網咖");
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, key));
+    EXPECT_EQ(CreateRegistryKey(HKEY_CURRENT_USER, key), ERROR_SUCCESS);
+    EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, key));
+    EXPECT_TRUE(KeyExists((std::wstring(kTestKeyW) + L"\\網咖").c_str())) << "the name went through code page 950";
+    EXPECT_EQ(CreateRegistryKey(HKEY_CURRENT_USER, key), ERROR_SUCCESS) << "an existing key is no error";
+    EXPECT_NE(DeleteRegistryKey(HKEY_CURRENT_USER, kTestKey), ERROR_SUCCESS) << "a key with a subkey stays";
+    EXPECT_EQ(DeleteRegistryKey(HKEY_CURRENT_USER, key), ERROR_SUCCESS);
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, key));
+    EXPECT_EQ(DeleteRegistryKey(HKEY_CURRENT_USER, key), ERROR_FILE_NOT_FOUND);
+}
+
 TEST_F(RegistryTest, AutostartStoresTheCommandInSmallLettersInEachChosenList) {
     SetAutoStart("Corvina2Test", T(u8"C:\\Cafe\\遊戲\\CORVINA2.EXE"), 0);
     const Stored run = Read(HKEY_LOCAL_MACHINE, kRunKeyW, L"Corvina2Test");

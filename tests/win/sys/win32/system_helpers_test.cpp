@@ -100,6 +100,13 @@ TEST(ProgramName, IsTheExecutablesNameWithoutFolderAndExtension) {
     EXPECT_TRUE(bits == 8 || bits == 16 || bits == 24 || bits == 32) << bits;
 }
 
+TEST(CommandLine, WordsAfterTheProgramAreSplitByTheSystemsRulesAndComeAsBig5) {
+    EXPECT_EQ(ArgumentsAfterProgram(L"\"C:\\Program Files\\Corvina2.exe\" /FirstRun   \"D:\\網咖 選單\\a.ini\" x"),
+              (std::vector<Big5>{"/FirstRun", T(u8"D:\\網咖 選單\\a.ini"), "x"}));
+    EXPECT_EQ(ArgumentsAfterProgram(L"cafe-sim.exe \"say \\\"hi\\\"\""), std::vector<Big5>{"say \"hi\""});
+    EXPECT_TRUE(ArgumentsAfterProgram(L"Corvina2.exe").empty());
+}
+
 // The shell of the real machine opens a document by its type's program,
 // with the whole name however long: the program leaves a marker beside it.
 TEST(ShellRun, ADocumentWithALongNameIsOpenedWholeByItsRegisteredProgram) {

@@ -1,7 +1,7 @@
 // The main window's start-up and shutdown, in this process: a café folder
 // in a temporary folder, and a recording machine instead of the real one.
 
-#include "menu/main_window.h"
+#include "app/main_window.h"
 
 #include <windows.h>
 
@@ -25,15 +25,13 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-const std::vector<std::string_view> kAllSteps{
-    "no entry yet", "first-run wizard", "loading window", "automatic update", "order log",   "menu settings",
-    "settings strip", "buttons",        "taskbar",        "screen choices",   "strip place", "menu"};
+const std::vector<std::string_view> kAllSteps{"no entry yet", "first-run wizard", "loading window", "automatic update",
+                                              "order log",    "menu settings",    "settings strip", "buttons",
+                                              "taskbar",      "screen choices",   "strip place",    "menu"};
 
 class MainWindowStart : public ui::test::UiTest {
 protected:
-    void WriteCafeFile(const char8_t* name, const char8_t* utf8) {
-        WriteFileBytes(cafe_.File(T(name)), T(utf8));
-    }
+    void WriteCafeFile(const char8_t* name, const char8_t* utf8) { WriteFileBytes(cafe_.File(T(name)), T(utf8)); }
 
     ui::FormPtr<TfSmenu> Start() {
         return ui::MakeForm<TfSmenu>(machine_, settings_, StartupOptions{cafe_.Path(), false});

@@ -1,4 +1,4 @@
-#include "ui/file_dialogs.h"
+#include "ui/save_file_dialog.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace corvina {
 

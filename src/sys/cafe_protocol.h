@@ -1,6 +1,8 @@
 #pragma once
 // The numbers and names both sides of the café client link agree on. The
-// menu and the simulator share them, so neither can drift from the other.
+// menu and the simulator share them, so neither can drift from the other;
+// they sit below the features because both the link and the ordering
+// window speak them.
 
 #include <cstdint>
 #include <string_view>

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "menu/menu_data.h"
+#include "settings/item_file.h"
 #include "sys/text.h"
 
 namespace corvina {

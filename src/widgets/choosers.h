@@ -1,6 +1,7 @@
 #pragma once
-// The small dialog interfaces that windows hold, so that tests can answer
-// them: choosing a folder and choosing a file to open.
+// The choosers that windows hold, so that tests can answer them: choosing
+// a folder and choosing a file to open. (The system's save dialog is the
+// framework's: ui/save_file_dialog.h.)
 
 #include "sys/big5.h"
 

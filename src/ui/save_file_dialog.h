@@ -1,6 +1,7 @@
 #pragma once
-// The system's file dialogs behind one small interface, so that tests can
-// answer them; SystemFileDialogs shows the real ones.
+// The system's save dialog behind one small interface, so that tests can
+// answer it; SystemFileDialogs shows the real one. (The folder and open
+// choosers of the wizard are widgets: widgets/choosers.h.)
 
 #include <optional>
 

@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "cafe/cafe_protocol.h"
+#include "app/main_window.h"
 #include "cafe/fake_cafe_client.h"
-#include "menu/main_window.h"
 #include "support/cafe_system_key.h"
 #include "support/gdi_leak_check.h"
 #include "support/message_box_answerer.h"
 #include "support/recording_machine.h"
 #include "support/temp_folder.h"
+#include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/ui_fixture.h"

@@ -1,8 +1,8 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings_files.h"
+#include "settings/settings_files.h"
 #include "support/temp_folder.h"
 #include "sys/files.h"
 #include "sys/text.h"
@@ -31,9 +31,9 @@ TEST(MenuSettingsReading, DefaultsWhenTheFileIsEmpty) {
 }
 
 TEST(MenuSettingsReading, BooleansAndTheTwoFixedKeys) {
-    const MenuSettings settings =
-        ReadParams("CanQuit=0\r\nSupport=0\r\nAutoIntoMenu=0\r\nHideDeskTop=1\r\nHideTaskBar=$1\r\n"
-                   "MustSelectMenu=2\r\nFrameSmallSize=-1\r\nHomePage=  www.example.com.tw  \r\n");
+    const MenuSettings settings = ReadParams(
+        "CanQuit=0\r\nSupport=0\r\nAutoIntoMenu=0\r\nHideDeskTop=1\r\nHideTaskBar=$1\r\n"
+        "MustSelectMenu=2\r\nFrameSmallSize=-1\r\nHomePage=  www.example.com.tw  \r\n");
     EXPECT_FALSE(settings.CanQuit);
     EXPECT_TRUE(settings.Support);
     EXPECT_TRUE(settings.AutoIntoMenu);

@@ -1,4 +1,4 @@
-#include "app/settings_files.h"
+#include "settings/settings_files.h"
 
 #include "sys/profile_file.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// The ordering window `TffoodsMenu` as the café link drives it.
+// The ordering window `TffoodsMenu` as the café link drives it. It joins
+// two features, so it lives with the main window that hands one to the other.
 
 #include <cstdint>
 #include <string_view>

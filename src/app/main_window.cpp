@@ -1,4 +1,4 @@
-#include "menu/main_window.h"
+#include "app/main_window.h"
 
 #include <malloc.h>
 
@@ -8,13 +8,14 @@
 
 #include "app/auto_update_win32.h"
 #include "app/first_run.h"
-#include "app/settings_files.h"
+#include "app/foods_menu_order_window.h"
 #include "cafe/cafe_system_check.h"
-#include "menu/foods_menu_order_window.h"
 #include "menu/screen_rules.h"
 #include "menu/screen_settings.h"
 #include "orders/expend_list.h"
 #include "orders/order_log_file.h"
+#include "settings/item_file.h"
+#include "settings/settings_files.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/text.h"
@@ -68,7 +69,7 @@ Big5 IconFileFor(const Big5& target) { return TargetIsProgram(target) ? target :
 }  // namespace
 
 TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options)
-    : TfHintForm(L"TfSmenu", settings),
+    : TfHintForm(L"TfSmenu", settings.HideTaskBar),
       machine_(machine),
       settings_(settings),
       options_(std::move(options)),

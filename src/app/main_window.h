@@ -10,7 +10,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/settings.h"
 #include "app/startup.h"
 #include "cafe/cafe_window_link.h"
 #include "menu/item_action_host.h"
@@ -21,11 +20,12 @@
 #include "menu/top_bar.h"
 #include "orders/order_log_file.h"
 #include "records/game_records_win32.h"
+#include "settings/settings.h"
 #include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
-#include "ui/file_dialogs.h"
 #include "ui/page_stack.h"
+#include "ui/save_file_dialog.h"
 #include "ui/timer.h"
 #include "widgets/ev_scroll_box.h"
 #include "widgets/hint_form.h"
@@ -41,7 +41,6 @@ class TfSmenu : public TfHintForm {
 public:
     TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options);
 
-    const Big5& ProgramFolder() const { return options_.programFolder; }
     // The administrator's log in the program folder.
     AdminLog& Log() { return log_; }
     // GoodsLog.Lst as this run keeps it.
