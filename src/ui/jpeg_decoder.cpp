@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 
 #include "sys/text.h"
+#include "ui/jpeg_error_jump.h"
 #include "ui/jpeg_scale.h"
 #include "ui/picture_error.h"
 
@@ -16,35 +17,18 @@ namespace corvina::ui {
 
 namespace {
 
-// libjpeg reports a fatal error by calling error_exit, which must not
-// return. Throwing from it would unwind through libjpeg's C frames, so it
-// jumps back instead: only to the two stage functions below, which hold
-// nothing with a destructor, and the C++ side turns their failure into an
-// exception.
-struct ErrorManager {
-    jpeg_error_mgr base;  // first, so that libjpeg's pointer is also ours
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-extern "C" void JumpOnError(j_common_ptr info) {
-    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-    (*info->err->format_message)(info, manager->message);
-    std::longjmp(manager->jump, 1);
-}
-
 // Warnings (a file cut short, say) still give a picture; nothing is printed.
 extern "C" void IgnoreMessage(j_common_ptr) {}
 
 struct Session {
     jpeg_decompress_struct info;
-    ErrorManager error;
+    JpegErrorJump error;
 };
 
 // Header and output size. False with error.message set on failure.
 bool ReadHeader(Session& s, const unsigned char* data, unsigned long size, int wantedWidth, int wantedHeight) {
     s.info.err = jpeg_std_error(&s.error.base);
-    s.error.base.error_exit = JumpOnError;
+    s.error.base.error_exit = JumpOnJpegError;
     s.error.base.output_message = IgnoreMessage;
     if (setjmp(s.error.jump) != 0) return false;
     jpeg_create_decompress(&s.info);

@@ -8,36 +8,24 @@
 
 #include "ui/bmp_layout.h"
 #include "ui/icon_directory.h"
+#include "ui/jpeg_error_jump.h"
 #include "ui/picture_format.h"
 
 namespace corvina {
 
 namespace {
 
-// libjpeg's fatal errors must not return: they jump back to the one stage
-// below, whose frame holds nothing with a destructor.
-struct JpegErrors {
-    jpeg_error_mgr base;  // first, so that libjpeg's pointer is also ours
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-extern "C" void JumpOnJpegError(j_common_ptr info) {
-    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
-    (*info->err->format_message)(info, errors->message);
-    std::longjmp(errors->jump, 1);
-}
-
 extern "C" void KeepJpegWarning(j_common_ptr info, int level) {
     // Level -1 is a warning (corrupt or cut-short data); keep the first one.
-    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    auto* errors = reinterpret_cast<ui::JpegErrorJump*>(info->err);
     if (level < 0 && info->err->num_warnings++ == 0) (*info->err->format_message)(info, errors->message);
 }
 
 enum class JpegResult { Good, Damaged, Warned };
 
 // Decodes at an eighth of the size: every byte of the data is still read.
-JpegResult DecodeJpeg(jpeg_decompress_struct& info, JpegErrors& errors, const unsigned char* data, unsigned long size) {
+JpegResult DecodeJpeg(jpeg_decompress_struct& info, ui::JpegErrorJump& errors, const unsigned char* data,
+                      unsigned long size) {
     if (setjmp(errors.jump) != 0) return JpegResult::Damaged;
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
@@ -53,11 +41,11 @@ JpegResult DecodeJpeg(jpeg_decompress_struct& info, JpegErrors& errors, const un
 
 std::optional<std::string> JpegProblem(std::string_view bytes) {
     jpeg_decompress_struct info;
-    JpegErrors errors;
+    ui::JpegErrorJump errors;
     std::memset(&info, 0, sizeof info);
     std::memset(&errors, 0, sizeof errors);
     info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = JumpOnJpegError;
+    errors.base.error_exit = ui::JumpOnJpegError;
     errors.base.emit_message = KeepJpegWarning;
     jpeg_create_decompress(&info);
     const JpegResult result = DecodeJpeg(info, errors, reinterpret_cast<const unsigned char*>(bytes.data()),
