@@ -53,6 +53,17 @@ protected:
         WriteFileBytes(program_.File("Menus.ini"), T(u8"[舊頻道]\r\n"));
     }
 
+    // The running program here and a new one on the share, local version 1
+    // and remote 2; returns the program's file name.
+    Big5 ProgramWaitingForVersion2() {
+        const Big5 program = ProgramBaseName() + ".exe";
+        WriteFileBytes(program_.File(program), "old program");
+        WriteFileBytes(share_.File(program), "new program");
+        Local(1);
+        Remote(2);
+        return program;
+    }
+
     void Local(int version, bool autoUpdate = true) {
         WriteFileBytes(program_.File("Corvina2.ini"),
                        "[Options]\r\nRemote_AutoUpdate=" + std::to_string(autoUpdate ? 1 : 0) +
@@ -176,12 +187,8 @@ TEST_F(AutoUpdateTest, AReadOnlySettingsFileAfterTheCopyIsReportedAndTheVersionS
 // the program is renamed before the copy, and the renamed file goes at the
 // next start.
 TEST_F(AutoUpdateTest, TheRunningProgramIsSetAsideBeforeACopyThatHoldsIt) {
-    const Big5 program = ProgramBaseName() + ".exe";
+    const Big5 program = ProgramWaitingForVersion2();
     const Big5 aside = program + ".old";
-    WriteFileBytes(program_.File(program), "old program");
-    WriteFileBytes(share_.File(program), "new program");
-    Local(1);
-    Remote(2);
     bool programInTheWay = true;
     beforeCopy_ = [&] {
         programInTheWay = FileExists(program_.File(program));
@@ -197,11 +204,7 @@ TEST_F(AutoUpdateTest, TheRunningProgramIsSetAsideBeforeACopyThatHoldsIt) {
 }
 
 TEST_F(AutoUpdateTest, AFailedCopyPutsTheRunningProgramBack) {
-    const Big5 program = ProgramBaseName() + ".exe";
-    WriteFileBytes(program_.File(program), "old program");
-    WriteFileBytes(share_.File(program), "new program");
-    Local(1);
-    Remote(2);
+    const Big5 program = ProgramWaitingForVersion2();
     failCopy_ = true;
     EXPECT_EQ(Update(), UpdateOutcome::CopyFailed);
     EXPECT_EQ(ReadFileBytes(program_.File(program)), "old program");
@@ -215,12 +218,8 @@ TEST_F(AutoUpdateTest, AFailedCopyPutsTheRunningProgramBack) {
 }
 
 TEST_F(AutoUpdateTest, ACopyThatThrowsStillPutsTheProgramBackAndALeftoverThatWillNotGoIsReported) {
-    const Big5 program = ProgramBaseName() + ".exe";
+    const Big5 program = ProgramWaitingForVersion2();
     const Big5 aside = program + ".old";
-    WriteFileBytes(program_.File(program), "old program");
-    WriteFileBytes(share_.File(program), "new program");
-    Local(1);
-    Remote(2);
     beforeCopy_ = [] { throw std::runtime_error("the copy broke"); };
     EXPECT_THROW(Update(), std::runtime_error);
     EXPECT_EQ(ReadFileBytes(program_.File(program)), "old program");

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "app/main_window_fixture.h"
 #include "cafe/fake_cafe_client.h"
 #include "support/cafe_system_key.h"
 #include "support/gdi_leak_check.h"
@@ -31,18 +31,9 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
-class MainWindowCafe : public ui::test::UiTest {
+class MainWindowCafe : public test::MainWindowTest {
 protected:
-    MainWindowCafe() { WriteFileBytes(cafe_.File("Menus.ini"), T(u8"[遊戲]\r\n甲=a.exe,,\r\n")); }
-
-    ui::FormPtr<TfSmenu> Start() {
-        return ui::MakeForm<TfSmenu>(machine_, settings_, StartupOptions{cafe_.Path(), false});
-    }
-
-    test::TempFolder cafe_;
-    test::RecordingMachine machine_;
-    MenuSettings settings_;
-    std::vector<ui::test::SeenBox> boxes_;
+    MainWindowCafe() { WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n"); }
 };
 
 TEST_F(MainWindowCafe, AMissingCafeSystemIsToldOnceAtStartAndOnlyThen) {

@@ -1,7 +1,7 @@
 // The main window's start-up and shutdown, in this process: a café folder
 // in a temporary folder, and a recording machine instead of the real one.
 
-#include "app/main_window.h"
+#include "app/main_window_fixture.h"
 
 #include <windows.h>
 
@@ -29,19 +29,7 @@ const std::vector<std::string_view> kAllSteps{"no entry yet", "first-run wizard"
                                               "order log",    "menu settings",    "settings strip", "buttons",
                                               "taskbar",      "screen choices",   "strip place",    "menu"};
 
-class MainWindowStart : public ui::test::UiTest {
-protected:
-    void WriteCafeFile(const char8_t* name, const char8_t* utf8) { WriteFileBytes(cafe_.File(T(name)), T(utf8)); }
-
-    ui::FormPtr<TfSmenu> Start() {
-        return ui::MakeForm<TfSmenu>(machine_, settings_, StartupOptions{cafe_.Path(), false});
-    }
-
-    test::TempFolder cafe_;
-    test::RecordingMachine machine_;
-    MenuSettings settings_;
-    std::vector<ui::test::SeenBox> boxes_;
-};
+using MainWindowStart = test::MainWindowTest;
 
 TEST_F(MainWindowStart, StepsRunInOrderAndTheTaskbarComesBackAtTheEnd) {
     WriteCafeFile(u8"Params.ini", u8"[Options]\r\nHideTaskBar=1\r\n");
