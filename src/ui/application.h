@@ -15,6 +15,7 @@
 #include "sys/big5.h"
 #include "sys/win32/handles.h"
 #include "ui/form_ptr.h"
+#include "ui/session_scope.h"
 
 namespace corvina::ui {
 
@@ -95,6 +96,9 @@ public:
     static UINT LiveCountsMessage();
     static long CountLive(LiveCount what) noexcept;
 
+    // The customer's session: its windows and the work its end waits for.
+    SessionScope& Session() { return session_; }
+
 private:
     friend class Control;
     friend class Form;
@@ -130,6 +134,7 @@ private:
     Control* hintControl_ = nullptr;
     std::unique_ptr<Timer> hintTimer_;
     std::unique_ptr<HintWindow> hint_;
+    SessionScope session_;
 };
 
 }  // namespace corvina::ui
