@@ -168,6 +168,7 @@ TEST(SampleMenus, OfferNoShellNoSystemToolAndNoFileDialog) {
     for (const char* file : {"/../packaging/sample/Menus.ini", "/../demo/text/Menus.ini"}) {
         const std::optional<std::string> utf8 = ReadFileBytes(std::string(CORVINA_SOURCE_DIR) + file);
         ASSERT_TRUE(utf8) << file;
+        EXPECT_EQ(Utf8FromBig5(Big5FromUtf8(*utf8)), *utf8) << file << " holds characters that Big5 lacks";
         const MenuData menu = ReadMenu(ProfileText(Big5FromUtf8(*utf8)));
         ASSERT_FALSE(menu.channels.empty()) << file;
         for (const MenuChannel& channel : menu.channels) {
