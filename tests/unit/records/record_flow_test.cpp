@@ -24,7 +24,7 @@ RecordDialogInput Credentials(Big5 account, Big5 password, Big5 confirmation = {
     return {std::move(account), std::move(password), std::move(confirmation), {}};
 }
 
-RecordDialogInput Chosen(Big5 file) { return {{}, {}, {}, std::move(file)}; }
+RecordDialogInput Chosen(std::wstring file) { return {{}, {}, {}, std::move(file)}; }
 
 class RecordFlowTest : public ::testing::Test {
 protected:
@@ -38,7 +38,7 @@ protected:
     void Load(std::string_view remote = kRemote) { RunGameRecordDialog(RecordMode::Load, remote, "Game", port); }
     void SaveAs(Big5 account, Big5 password) {
         port.dialogAnswers.push_back(Credentials(std::move(account), password, password));
-        port.saveAnswer = R"(C:\Game\Save\a.sav)";
+        port.saveAnswer = L"a.sav";
         Save();
     }
 
@@ -76,12 +76,13 @@ TEST_F(RecordFlowTest, NewAccountIsCreatedWithItsFirstRecord) {
     EXPECT_THAT(port.warnings, IsEmpty());
 }
 
-TEST_F(RecordFlowTest, FailedCopyLeavesTheNameFree) {
+TEST_F(RecordFlowTest, FailedCopyLeavesTheNameFreeAndIsTold) {
     port.failCopies = true;
     SaveAs("joe", "pw");
     EXPECT_TRUE(port.FolderExists(kRecords));
     EXPECT_FALSE(port.FileExists(kPswd));
-    EXPECT_THAT(port.warnings, IsEmpty());
+    EXPECT_THAT(port.warnings, ElementsAre(RecordCopyFailedWarning()));
+    EXPECT_THAT(port.adminLog, ElementsAre(RecordCopyFailedLogLine(kSaveFolder, kRecords)));
 }
 
 TEST_F(RecordFlowTest, OwnerSavesAgainReplacingTheFileAndAddingALine) {
@@ -105,19 +106,26 @@ TEST_F(RecordFlowTest, WrongPasswordsAreWarnedAndNothingMoves) {
     EXPECT_EQ(port.files[kPswd], "pw\r\n");
 }
 
-TEST_F(RecordFlowTest, ItemWithoutItsOwnFileSavesAnyFileAndCannotLoad) {
+TEST_F(RecordFlowTest, ItemWithoutItsOwnFileCanNeitherSaveNorLoad) {
+    // The chooser is confined to the save folder: without one there is none.
     port.item = {};
     port.dialogAnswers.push_back(Credentials("joe", "pw", "pw"));
     Save();
-    ASSERT_EQ(port.saveDialogs.size(), 1u);
-    EXPECT_EQ(port.saveDialogs[0].initialFolder, "");
-    EXPECT_EQ(FilterText(port.saveDialogs[0].filter), "Game files (*.*)|*.*");
+    EXPECT_THAT(port.saveDialogs, IsEmpty());
 
+    port.item = {Big5(kSaveFolder), "sav"};
     SaveAs("joe", "pw");
     port.item = {};
     port.dialogAnswers.push_back(Credentials("joe", "pw"));
     Load();
-    EXPECT_THAT(port.warnings, ElementsAre(SaveFolderMissingWarning()));
+    EXPECT_THAT(port.warnings, ElementsAre(SaveFolderMissingWarning(), SaveFolderMissingWarning()));
+}
+
+TEST_F(RecordFlowTest, BlankExtensionOffersEveryFile) {
+    port.item.SaveFileExt = " ";
+    SaveAs("joe", "pw");
+    ASSERT_EQ(port.saveDialogs.size(), 1u);
+    EXPECT_EQ(FilterText(port.saveDialogs[0].filter), "Game files (*.*)|*.*");
 }
 
 TEST_F(RecordFlowTest, AccountWithRecordsOfOtherGamesOnly) {
@@ -131,7 +139,7 @@ TEST_F(RecordFlowTest, LoadCopiesTheChosenRecordIntoTheSaveFolder) {
     SaveAs("joe", "pw");
     port.files.erase(R"(C:\Game\Save\a.sav)");
     port.copies.clear();
-    port.dialogAnswers = {Credentials("joe", "pw"), Chosen("a.sav")};
+    port.dialogAnswers = {Credentials("joe", "pw"), Chosen(L"a.sav")};
     Load();
     EXPECT_THAT(port.titles, ElementsAre(SaveDialogTitle(), LoadDialogTitle(), FileChoiceDialogTitle()));
     EXPECT_EQ(port.dialogsCreated, 2);  // one per action, shown twice when loading
@@ -145,7 +153,7 @@ TEST_F(RecordFlowTest, LoadCopiesTheChosenRecordIntoTheSaveFolder) {
 TEST_F(RecordFlowTest, LoadWithNothingChosenOrCancelledCopiesNothing) {
     SaveAs("joe", "pw");
     port.copies.clear();
-    port.dialogAnswers = {Credentials("joe", "pw"), Chosen("")};
+    port.dialogAnswers = {Credentials("joe", "pw"), Chosen(L"")};
     Load();
     port.dialogAnswers = {Credentials("joe", "pw"), std::nullopt};
     Load();
