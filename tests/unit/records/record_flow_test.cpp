@@ -7,6 +7,7 @@
 #include "fake_record_port.h"
 #include "records/account_file.h"
 #include "records/record_flow.h"
+#include "records/record_rules.h"
 #include "records/record_texts.h"
 
 namespace corvina {
@@ -170,6 +171,100 @@ TEST_F(RecordFlowTest, PastedPathInTheAccountNeverReachesTheShare) {
     EXPECT_THAT(port.warnings, ElementsAre(InvalidAccountTextWarning(), InvalidAccountTextWarning()));
     EXPECT_THAT(port.forced, IsEmpty());
     EXPECT_THAT(port.copies, IsEmpty());
+}
+
+TEST_F(RecordFlowTest, ProgramsAndOversizedFilesAreLeftOutAndReported) {
+    port.item.SaveFileExt = "";
+    for (const char* name : {"version.dll", "start.lnk", "huge.sav"}) port.files[Big5(kSaveFolder) + "\\" + name] = "x";
+    port.sizes[Big5(kSaveFolder) + "\\huge.sav"] = kRecordFileLimitBytes + 1;
+    for (const wchar_t* name : {L"version.dll", L"start.lnk", L"huge.sav"}) {
+        port.dialogAnswers.push_back(Credentials("joe", "pw", "pw"));
+        port.saveAnswer = name;
+        Save();
+    }
+    EXPECT_THAT(port.copies, IsEmpty());
+    EXPECT_FALSE(port.FileExists(kPswd));
+    const auto leftOut = [](const char* name, RecordRefusal reason) {
+        return RecordsLeftOutWarning({{name, reason}});
+    };
+    EXPECT_THAT(port.warnings, ElementsAre(leftOut("version.dll", RecordRefusal::ProgramFile),
+                                           leftOut("start.lnk", RecordRefusal::ProgramFile),
+                                           leftOut("huge.sav", RecordRefusal::FileTooLarge)));
+    ASSERT_EQ(port.adminLog.size(), 3u);
+    EXPECT_EQ(port.adminLog[0], RecordsLeftOutLogLine(kSaveFolder, {{"version.dll", RecordRefusal::ProgramFile}}));
+
+    // Loading refuses the same, planted on the share by someone else.
+    SaveAs("joe", "pw");
+    port.copies.clear();
+    port.warnings.clear();
+    port.files[kRecords + "\\ddraw.dll"] = "x";
+    port.dialogAnswers = {Credentials("joe", "pw"), Chosen(L"ddraw.dll")};
+    Load();
+    EXPECT_THAT(port.copies, IsEmpty());
+    EXPECT_THAT(port.warnings, ElementsAre(leftOut("ddraw.dll", RecordRefusal::ProgramFile)));
+}
+
+TEST_F(RecordFlowTest, AccountTakenBetweenOkAndTheCopyIsNotWritten) {
+    port.beforeInspect = [] {};
+    port.dialogAnswers.push_back(Credentials("joe", "pw", "pw"));
+    port.saveAnswer = L"a.sav";
+    // Another PC creates "joe" while this customer picks his file.
+    port.files[kPswd] = "other\r\n";
+    Save();
+    EXPECT_THAT(port.warnings, ElementsAre(AccountTakenWarning()));
+    EXPECT_THAT(port.forced, IsEmpty());
+    EXPECT_THAT(port.copies, IsEmpty());
+    EXPECT_EQ(port.files[kPswd], "other\r\n");
+}
+
+TEST_F(RecordFlowTest, SameAccountMadeMeanwhileWithTheSamePasswordIsHis) {
+    port.dialogAnswers.push_back(Credentials("joe", "pw", "pw"));
+    port.saveAnswer = L"a.sav";
+    port.files[kPswd] = "pw\r\n";  // his own save from another PC
+    Save();
+    EXPECT_THAT(port.warnings, IsEmpty());
+    EXPECT_EQ(port.files[kPswd], "pw\r\npw\r\n");
+}
+
+TEST_F(RecordFlowTest, OnlyTheHeadOfAHugeAccountFileIsRead) {
+    port.files[kPswd] = "pw\r\n" + std::string(64 * 1024, 'x');
+    port.dialogAnswers = {Credentials("joe", "pw"), std::nullopt};
+    Load();
+    EXPECT_THAT(port.warnings, ElementsAre(NoRecordsWarning()));
+    port.files[kPswd] = std::string(kAccountFileReadLimit, ' ') + "pw\r\n";
+    port.dialogAnswers = {Credentials("joe", "pw"), std::nullopt};
+    Load();
+    EXPECT_EQ(port.warnings.back(), NoSuchAccountWarning());
+}
+
+TEST_F(RecordFlowTest, WrongPasswordsMakeTheNextTryWait) {
+    SaveAs("joe", "pw");
+    port.warnings.clear();
+    port.tickMs = 0;
+    port.nowMs = 1000;
+    port.dialogAnswers = {Credentials("joe", "x1"), Credentials("joe", "pw"), std::nullopt};
+    Load();
+    EXPECT_THAT(port.warnings, ElementsAre(NoSuchAccountWarning(), PasswordWaitWarning(1)));
+    EXPECT_EQ(port.titles.size(), 2u);  // still the credentials, never the file choice
+
+    // The clock moves on as the customer tries again: 1 s, then 2 s, then 4 s.
+    port.warnings.clear();
+    port.dialogAnswers = {Credentials("joe", "x1")};
+    port.beforeInspect = nullptr;
+    GameRecordDialog dialog(RecordMode::Load, Big5(kRemote), port);
+    EXPECT_FALSE(dialog.B_OKClick(Credentials("joe", "x1")));
+    port.nowMs += 1000;
+    EXPECT_FALSE(dialog.B_OKClick(Credentials("joe", "x2")));
+    port.nowMs += 1500;
+    EXPECT_FALSE(dialog.B_OKClick(Credentials("joe", "pw")));
+    port.nowMs += 500;
+    EXPECT_FALSE(dialog.B_OKClick(Credentials("joe", "x3")));
+    port.nowMs += 3999;
+    EXPECT_FALSE(dialog.B_OKClick(Credentials("joe", "pw")));
+    port.nowMs += 1;
+    EXPECT_TRUE(dialog.B_OKClick(Credentials("joe", "pw")));
+    EXPECT_THAT(port.warnings, ElementsAre(NoSuchAccountWarning(), NoSuchAccountWarning(), PasswordWaitWarning(1),
+                                           NoSuchAccountWarning(), PasswordWaitWarning(1)));
 }
 
 }  // namespace
