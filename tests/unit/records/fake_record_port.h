@@ -46,7 +46,6 @@ public:
     }
     std::vector<RecordFileFacts> InspectRecords(const Big5& sourceFolder, const std::vector<std::wstring>& names,
                                                 const Big5& destinationFolder) override {
-        if (beforeInspect) beforeInspect();
         std::vector<RecordFileFacts> facts;
         for (const std::wstring& name : names) {
             const Big5 source = sourceFolder + "\\" + Narrow(name);
@@ -79,6 +78,7 @@ public:
     }
     std::optional<std::wstring> ChooseRecordToSave(const Big5& folder, const FileFilter& filter) override {
         saveDialogs.push_back({folder, filter});
+        if (whileChoosing) whileChoosing();
         return saveAnswer;
     }
     Big5 ShownRecordName(const std::wstring& name) override { return Narrow(name); }
@@ -95,7 +95,7 @@ public:
     std::set<Big5> unreadable;
     std::map<Big5, std::uint64_t> sizes;  // a file's size when not its contents'
     bool failCopies = false;
-    std::function<void()> beforeInspect;  // another PC at work just before the copy
+    std::function<void()> whileChoosing;  // another PC at work meanwhile
     std::uint64_t nowMs = 0;
     std::uint64_t tickMs = 60000;
     SaveFileOptions item;

@@ -205,11 +205,10 @@ TEST_F(RecordFlowTest, ProgramsAndOversizedFilesAreLeftOutAndReported) {
 }
 
 TEST_F(RecordFlowTest, AccountTakenBetweenOkAndTheCopyIsNotWritten) {
-    port.beforeInspect = [] {};
     port.dialogAnswers.push_back(Credentials("joe", "pw", "pw"));
     port.saveAnswer = L"a.sav";
     // Another PC creates "joe" while this customer picks his file.
-    port.files[kPswd] = "other\r\n";
+    port.whileChoosing = [this] { port.files[kPswd] = "other\r\n"; };
     Save();
     EXPECT_THAT(port.warnings, ElementsAre(AccountTakenWarning()));
     EXPECT_THAT(port.forced, IsEmpty());
@@ -220,7 +219,7 @@ TEST_F(RecordFlowTest, AccountTakenBetweenOkAndTheCopyIsNotWritten) {
 TEST_F(RecordFlowTest, SameAccountMadeMeanwhileWithTheSamePasswordIsHis) {
     port.dialogAnswers.push_back(Credentials("joe", "pw", "pw"));
     port.saveAnswer = L"a.sav";
-    port.files[kPswd] = "pw\r\n";  // his own save from another PC
+    port.whileChoosing = [this] { port.files[kPswd] = "pw\r\n"; };  // his own save from another PC
     Save();
     EXPECT_THAT(port.warnings, IsEmpty());
     EXPECT_EQ(port.files[kPswd], "pw\r\npw\r\n");
@@ -250,7 +249,6 @@ TEST_F(RecordFlowTest, WrongPasswordsMakeTheNextTryWait) {
     // The clock moves on as the customer tries again: 1 s, then 2 s, then 4 s.
     port.warnings.clear();
     port.dialogAnswers = {Credentials("joe", "x1")};
-    port.beforeInspect = nullptr;
     GameRecordDialog dialog(RecordMode::Load, Big5(kRemote), port);
     EXPECT_FALSE(dialog.B_OKClick(Credentials("joe", "x1")));
     port.nowMs += 1000;
