@@ -41,8 +41,9 @@ std::optional<WIN32_FILE_ATTRIBUTE_DATA> AttributesOf(const std::wstring& path) 
 std::optional<Big5> ExactBig5(std::wstring_view character) {
     char bytes[8]{};
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(950, WC_NO_BEST_FIT_CHARS, character.data(),
-                                           static_cast<int>(character.size()), bytes, sizeof bytes, nullptr, &usedDefault);
+    const int length =
+        WideCharToMultiByte(950, WC_NO_BEST_FIT_CHARS, character.data(), static_cast<int>(character.size()), bytes,
+                            sizeof bytes, nullptr, &usedDefault);
     if (length <= 0 || usedDefault) return std::nullopt;
     wchar_t back[4]{};
     const int backLength = MultiByteToWideChar(950, MB_ERR_INVALID_CHARS, bytes, length, back, 4);

@@ -26,7 +26,8 @@ bool CopyChosenRecords(GameRecordPort& port, const Big5& sourceFolder, const std
     const RecordCopyPlan plan = PlanRecordCopy(port.InspectRecords(sourceFolder, names, destinationFolder));
     if (!plan.refused.empty()) {
         std::vector<LeftOutRecord> leftOut;
-        for (const RefusedRecord& file : plan.refused) leftOut.push_back({port.ShownRecordName(file.name), file.reason});
+        for (const RefusedRecord& file : plan.refused)
+            leftOut.push_back({port.ShownRecordName(file.name), file.reason});
         port.WriteAdminLog(RecordsLeftOutLogLine(sourceFolder, leftOut));
         port.ShowWarning(RecordsLeftOutWarning(leftOut));
     }

@@ -42,7 +42,8 @@ public:
     virtual bool ForceFolder(const Big5& path) = 0;
     // The chosen files as they are now, and whether their targets in
     // `destinationFolder` may be replaced.
-    virtual std::vector<RecordFileFacts> InspectRecords(const Big5& sourceFolder, const std::vector<std::wstring>& names,
+    virtual std::vector<RecordFileFacts> InspectRecords(const Big5& sourceFolder,
+                                                        const std::vector<std::wstring>& names,
                                                         const Big5& destinationFolder) = 0;
     // Each file by its exact name, replacing one of the same name, off the
     // window's thread; the session's end waits for it. True when all were copied.

@@ -7,9 +7,9 @@ namespace corvina {
 
 namespace {
 
-constexpr std::array<std::wstring_view, 18> kProgramExtensions = {
-    L"exe", L"dll", L"com", L"bat", L"cmd", L"scr", L"lnk", L"pif", L"url",
-    L"vbs", L"js",  L"ps1", L"msi", L"cpl", L"sys", L"drv", L"ocx", L"reg"};
+constexpr std::array<std::wstring_view, 18> kProgramExtensions = {L"exe", L"dll", L"com", L"bat", L"cmd", L"scr",
+                                                                  L"lnk", L"pif", L"url", L"vbs", L"js",  L"ps1",
+                                                                  L"msi", L"cpl", L"sys", L"drv", L"ocx", L"reg"};
 
 wchar_t Folded(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
@@ -64,7 +64,8 @@ bool IsProgramFileName(std::wstring_view name) {
     const std::size_t dot = resolved.rfind(L'.');
     if (dot == std::wstring_view::npos) return false;
     const std::wstring_view extension = resolved.substr(dot + 1);
-    return std::ranges::any_of(kProgramExtensions, [&](std::wstring_view known) { return EqualFolded(extension, known); });
+    return std::ranges::any_of(kProgramExtensions,
+                               [&](std::wstring_view known) { return EqualFolded(extension, known); });
 }
 
 bool IsPlainFileName(std::wstring_view name) {

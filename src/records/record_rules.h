@@ -34,7 +34,7 @@ bool RecordNameLess(std::wstring_view left, std::wstring_view right);
 // A chosen file as the file system shows it just before the copy.
 struct RecordFileFacts {
     std::wstring name;
-    bool plainFile = false;         // exists, not a folder, not a link
+    bool plainFile = false;  // exists, not a folder, not a link
     std::uint64_t size = 0;
     bool targetReplaceable = true;  // the target is missing or a plain file
 };

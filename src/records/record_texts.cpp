@@ -28,9 +28,7 @@ Big5 NoSuchAccountWarning() { return T(u8"無此帳號及密碼！"); }
 Big5 SaveFolderMissingWarning() { return T(u8"遊戲存檔路徑不存在，\r請洽詢管理者。"); }
 Big5 NoRecordsWarning() { return T(u8"非常抱歉！\r此遊戲沒有任何記錄檔。"); }
 Big5 InvalidAccountTextWarning() { return T(u8"帳號及密碼只能使用 1 至 12 個英文字母或數字！"); }
-Big5 PasswordWaitWarning(int seconds) {
-    return T(u8"密碼錯誤，請於 ") + std::to_string(seconds) + T(u8" 秒後再試。");
-}
+Big5 PasswordWaitWarning(int seconds) { return T(u8"密碼錯誤，請於 ") + std::to_string(seconds) + T(u8" 秒後再試。"); }
 Big5 RecordCopyFailedWarning() { return T(u8"遊戲記錄複製失敗，\r請洽詢管理者。"); }
 Big5 RecordCopyFailedLogLine(std::string_view sourceFolder, std::string_view destinationFolder) {
     return T(u8"遊戲記錄從 ") + Big5(sourceFolder) + T(u8" 複製到 ") + Big5(destinationFolder) + T(u8" 失敗");
@@ -54,7 +52,8 @@ Big5 RecordRefusalText(RecordRefusal reason) {
 
 Big5 RecordsLeftOutWarning(const std::vector<LeftOutRecord>& files) {
     Big5 text = T(u8"下列檔案沒有複製：");
-    for (const LeftOutRecord& file : files) text += "\r" + file.shownName + T(u8"（") + RecordRefusalText(file.reason) + T(u8"）");
+    for (const LeftOutRecord& file : files)
+        text += "\r" + file.shownName + T(u8"（") + RecordRefusalText(file.reason) + T(u8"）");
     return text;
 }
 

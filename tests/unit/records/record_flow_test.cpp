@@ -184,9 +184,7 @@ TEST_F(RecordFlowTest, ProgramsAndOversizedFilesAreLeftOutAndReported) {
     }
     EXPECT_THAT(port.copies, IsEmpty());
     EXPECT_FALSE(port.FileExists(kPswd));
-    const auto leftOut = [](const char* name, RecordRefusal reason) {
-        return RecordsLeftOutWarning({{name, reason}});
-    };
+    const auto leftOut = [](const char* name, RecordRefusal reason) { return RecordsLeftOutWarning({{name, reason}}); };
     EXPECT_THAT(port.warnings, ElementsAre(leftOut("version.dll", RecordRefusal::ProgramFile),
                                            leftOut("start.lnk", RecordRefusal::ProgramFile),
                                            leftOut("huge.sav", RecordRefusal::FileTooLarge)));

@@ -22,8 +22,8 @@ TEST(RecordRules, OnlyPlainNamesInsideOneFolder) {
     for (const wchar_t* name : {L"slot1.sav", L"遊戲.sav", L"a b.sav", L"\u00e9t\u00e9.dat", L"conx.sav"}) {
         EXPECT_TRUE(IsPlainFileName(name)) << name;
     }
-    for (const wchar_t* name : {L"..", L".", L"", L"a\\b.sav", L"../b.sav", L"a.sav:evil.dll", L"a*.sav",
-                                L"a?.sav", L"con", L"NUL.sav", L"com1.txt", L"lpt9", L"a\tb"}) {
+    for (const wchar_t* name : {L"..", L".", L"", L"a\\b.sav", L"../b.sav", L"a.sav:evil.dll", L"a*.sav", L"a?.sav",
+                                L"con", L"NUL.sav", L"com1.txt", L"lpt9", L"a\tb"}) {
         EXPECT_FALSE(IsPlainFileName(name)) << name;
     }
 }
