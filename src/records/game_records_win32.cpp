@@ -12,6 +12,7 @@
 #include "sys/profile_file.h"
 #include "sys/win32/file_ops.h"
 #include "ui/message_box.h"
+#include "ui/session_scope.h"
 
 namespace corvina {
 
@@ -30,6 +31,16 @@ std::optional<std::string> WindowsGameRecordPort::ReadAccountFile(const Big5& pa
 void WindowsGameRecordPort::AppendToFile(const Big5& path, std::string_view bytes) { AppendFileBytes(path, bytes); }
 
 bool WindowsGameRecordPort::ForceFolder(const Big5& path) { return corvina::ForceFolder(path); }
+
+namespace {
+
+struct SessionWorkHold final : SessionHold {
+    ui::SessionWork work;
+};
+
+}  // namespace
+
+std::unique_ptr<SessionHold> WindowsGameRecordPort::HoldSession() { return std::make_unique<SessionWorkHold>(); }
 
 std::vector<RecordFileFacts> WindowsGameRecordPort::InspectRecords(const Big5& sourceFolder,
                                                                    const std::vector<std::wstring>& names,

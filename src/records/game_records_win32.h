@@ -36,6 +36,7 @@ public:
     std::optional<std::string> ReadAccountFile(const Big5& path) override;
     void AppendToFile(const Big5& path, std::string_view bytes) override;
     bool ForceFolder(const Big5& path) override;
+    std::unique_ptr<SessionHold> HoldSession() override;
     std::vector<RecordFileFacts> InspectRecords(const Big5& sourceFolder, const std::vector<std::wstring>& names,
                                                 const Big5& destinationFolder) override;
     bool CopyRecords(const Big5& sourceFolder, const std::vector<std::wstring>& names,

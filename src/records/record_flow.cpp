@@ -57,6 +57,7 @@ void SaveRecord(const GameRecordDialog& dialog, std::string_view remoteSaveFolde
         return;
     }
     const Big5 recordFolder = RecordFolder(remoteSaveFolder, dialog.Account(), caption);
+    const std::unique_ptr<SessionHold> hold = port.HoldSession();
     // A failure here makes the copy fail, which is what counts.
     port.ForceFolder(AddTrailingBackslash(recordFolder));
     // The account comes to exist only with its first record.
@@ -82,6 +83,7 @@ void LoadRecord(GameRecordDialog& dialog, RecordDialogView& view, std::string_vi
         port.ShowWarning(NoSuchAccountWarning());
         return;
     }
+    const std::unique_ptr<SessionHold> hold = port.HoldSession();
     CopyChosenRecords(port, recordFolder, {*dialog.SelectedFile()}, item.SaveFilePath);
 }
 

@@ -28,6 +28,13 @@ public:
     virtual bool ShowModal() = 0;
 };
 
+// Held while a copy and the account line that completes it run: the end
+// of the customer's session waits for it to go.
+class SessionHold {
+public:
+    virtual ~SessionHold() = default;
+};
+
 class GameRecordPort {
 public:
     virtual bool FolderExists(const Big5& path) = 0;
@@ -45,6 +52,7 @@ public:
     virtual std::vector<RecordFileFacts> InspectRecords(const Big5& sourceFolder,
                                                         const std::vector<std::wstring>& names,
                                                         const Big5& destinationFolder) = 0;
+    virtual std::unique_ptr<SessionHold> HoldSession() = 0;
     // Each file by its exact name, replacing one of the same name, off the
     // window's thread; the session's end waits for it. True when all were copied.
     virtual bool CopyRecords(const Big5& sourceFolder, const std::vector<std::wstring>& names,

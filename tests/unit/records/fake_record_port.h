@@ -34,7 +34,10 @@ public:
         if (found == files.end()) return std::nullopt;
         return found->second.substr(0, kAccountFileReadLimit);
     }
-    void AppendToFile(const Big5& path, std::string_view bytes) override { files[path] += bytes; }
+    void AppendToFile(const Big5& path, std::string_view bytes) override {
+        files[path] += bytes;
+        appendedWhileHeld.push_back(holds > 0);
+    }
     bool ForceFolder(const Big5& path) override {
         forced.push_back(path);
         Big5 prefix;
@@ -57,12 +60,13 @@ public:
         }
         return facts;
     }
+    std::unique_ptr<SessionHold> HoldSession() override { return std::make_unique<Hold>(holds); }
     bool CopyRecords(const Big5& sourceFolder, const std::vector<std::wstring>& names,
                      const Big5& destinationFolder) override {
         bool copied = true;
         for (const std::wstring& name : names) {
             const Big5 source = sourceFolder + "\\" + Narrow(name);
-            copies.push_back({source, destinationFolder});
+            copies.push_back({source, destinationFolder, holds > 0});
             if (failCopies || !files.contains(source) || !FolderExists(destinationFolder)) {
                 copied = false;
                 continue;
@@ -105,6 +109,7 @@ public:
     struct Copy {
         Big5 source;
         Big5 destination;
+        bool held;  // while the session's end had to wait
     };
     struct SaveDialog {
         Big5 initialFolder;
@@ -113,6 +118,8 @@ public:
     std::vector<Big5> warnings;
     std::vector<Big5> adminLog;
     std::vector<Big5> accountReads;
+    std::vector<bool> appendedWhileHeld;
+    int holds = 0;
     std::vector<Copy> copies;
     std::vector<Big5> forced;
     std::vector<SaveDialog> saveDialogs;
@@ -126,6 +133,12 @@ public:
     }
 
 private:
+    struct Hold final : SessionHold {
+        explicit Hold(int& count) : count_(count) { ++count_; }
+        ~Hold() override { --count_; }
+        int& count_;
+    };
+
     static Big5 Unslashed(Big5 path) {
         while (!path.empty() && path.back() == '\\') path.pop_back();
         return path;

@@ -75,6 +75,10 @@ TEST_F(RecordFlowTest, NewAccountIsCreatedWithItsFirstRecord) {
     EXPECT_EQ(port.files[kRecords + R"(\a.sav)"], "progress");
     EXPECT_EQ(port.files[kPswd], "pw\r\n");
     EXPECT_THAT(port.warnings, IsEmpty());
+    // The session's end waits for the copy and the line that completes it.
+    EXPECT_TRUE(port.copies.at(0).held);
+    EXPECT_THAT(port.appendedWhileHeld, ElementsAre(true));
+    EXPECT_EQ(port.holds, 0);
 }
 
 TEST_F(RecordFlowTest, FailedCopyLeavesTheNameFreeAndIsTold) {
@@ -148,6 +152,7 @@ TEST_F(RecordFlowTest, LoadCopiesTheChosenRecordIntoTheSaveFolder) {
     EXPECT_EQ(port.copies[0].source, kRecords + R"(\a.sav)");
     EXPECT_EQ(port.copies[0].destination, kSaveFolder);
     EXPECT_EQ(port.files[R"(C:\Game\Save\a.sav)"], "progress");
+    EXPECT_TRUE(port.copies[0].held);
     EXPECT_THAT(port.warnings, IsEmpty());
 }
 
