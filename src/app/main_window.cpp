@@ -79,7 +79,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       topBar_(BuildTopBar(*this)),
       strip_(BuildSettingsStrip(topBar_.Pnl_Top_Clt)),
       pages_(AddPages(*this)),
-      gameRecords_(options_.programFolder, settings, fileDialogs_),
+      gameRecords_(options_.programFolder, settings, log_),
       itemActions_(machine, settings, options_.programFolder,
                    GameRecordActions{[this](const Big5& caption) { gameRecords_.LoadGameRecord(caption); },
                                      [this](const Big5& caption) { gameRecords_.SaveGameRecord(caption); }}),

@@ -25,7 +25,6 @@
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
 #include "ui/page_stack.h"
-#include "ui/save_file_dialog.h"
 #include "ui/timer.h"
 #include "widgets/ev_scroll_box.h"
 #include "widgets/hint_form.h"
@@ -127,7 +126,6 @@ private:
     bool stripShown_ = false;
     HWND desktopCapture_ = nullptr;
     MenuItemTable items_;
-    ui::SystemFileDialogs fileDialogs_;
     GameRecords gameRecords_;
     ItemActionWindows itemActions_;
     std::vector<std::string_view> completedSteps_;

@@ -4,6 +4,7 @@
 // exactly when its PSWD.PD does. Line 1 is the password in clear text; every
 // save appends it once more. Works on file contents.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@
 namespace corvina {
 
 inline constexpr std::string_view kAccountFileName = "PSWD.PD";
+// Only line 1 counts and a password has at most 12 characters: more of a
+// file planted on the share is never read.
+inline constexpr std::size_t kAccountFileReadLimit = 4096;
 
 // remote save folder + account + "\": the folder is a plain text prefix.
 Big5 AccountFolder(std::string_view remoteSaveFolder, std::string_view account);

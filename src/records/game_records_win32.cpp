@@ -1,12 +1,18 @@
 #include "records/game_records_win32.h"
 
+#include <windows.h>
+
+#include "records/account_file.h"
 #include "records/pswd_dlg.h"
+#include "records/record_chooser.h"
+#include "records/record_files_win32.h"
 #include "records/record_flow.h"
 #include "settings/item_file.h"
 #include "sys/files.h"
 #include "sys/profile_file.h"
 #include "sys/win32/file_ops.h"
 #include "ui/message_box.h"
+#include "ui/session_scope.h"
 
 namespace corvina {
 
@@ -18,16 +24,35 @@ bool WindowsGameRecordPort::FolderExists(const Big5& path) { return corvina::Fol
 
 bool WindowsGameRecordPort::FileExists(const Big5& path) { return corvina::FileExists(path); }
 
-std::optional<std::string> WindowsGameRecordPort::ReadFileBytes(const Big5& path) {
-    return corvina::ReadFileBytes(path);
+std::optional<std::string> WindowsGameRecordPort::ReadAccountFile(const Big5& path) {
+    return ReadFileHead(path, kAccountFileReadLimit);
 }
 
 void WindowsGameRecordPort::AppendToFile(const Big5& path, std::string_view bytes) { AppendFileBytes(path, bytes); }
 
 bool WindowsGameRecordPort::ForceFolder(const Big5& path) { return corvina::ForceFolder(path); }
 
-bool WindowsGameRecordPort::CopyFilesTo(const Big5& source, const Big5& destinationFolder) {
-    return corvina::CopyFilesTo(source, destinationFolder, false);
+namespace {
+
+struct SessionWorkHold final : SessionHold {
+    ui::SessionWork work;
+};
+
+}  // namespace
+
+std::unique_ptr<SessionHold> WindowsGameRecordPort::HoldSession() { return std::make_unique<SessionWorkHold>(); }
+
+std::vector<RecordFileFacts> WindowsGameRecordPort::InspectRecords(const Big5& sourceFolder,
+                                                                   const std::vector<std::wstring>& names,
+                                                                   const Big5& destinationFolder) {
+    return InspectRecordFiles(sourceFolder, names, destinationFolder);
+}
+
+bool WindowsGameRecordPort::CopyRecords(const Big5& sourceFolder, const std::vector<std::wstring>& names,
+                                        const Big5& destinationFolder) {
+    // A share may answer slowly: the window stays alive meanwhile.
+    return RunOffWindowThread(
+        [sourceFolder, names, destinationFolder] { return CopyRecordFiles(sourceFolder, names, destinationFolder); });
 }
 
 void WindowsGameRecordPort::ShowWarning(const Big5& text) { ui::ShowWarning(text); }
@@ -36,12 +61,22 @@ std::unique_ptr<RecordDialogView> WindowsGameRecordPort::CreateRecordDialog(Game
     return std::make_unique<RecordDialogWindow>(dialog);
 }
 
-std::optional<Big5> WindowsGameRecordPort::RunSaveDialog(const Big5& initialFolder, const FileFilter& filter) {
-    return dialogs_.RunSaveDialog({initialFolder, filter.description, filter.pattern});
+std::optional<std::wstring> WindowsGameRecordPort::ChooseRecordToSave(const Big5& folder, const FileFilter& filter) {
+    return ChooseRecordFile(folder, filter);
 }
+
+Big5 WindowsGameRecordPort::ShownRecordName(const std::wstring& name) { return corvina::ShownRecordName(name); }
+
+void WindowsGameRecordPort::WriteAdminLog(std::string_view text) { log_.Write(text); }
+
+std::uint64_t WindowsGameRecordPort::NowMs() { return clock_(); }
 
 SaveFileOptions WindowsGameRecordPort::ReadItemSaveSettings(const Big5& caption) {
     return corvina::ReadItemSaveSettings(programFolder_, caption);
+}
+
+WindowsGameRecordPort::Clock GameRecords::SystemClock() {
+    return [] { return static_cast<std::uint64_t>(GetTickCount64()); };
 }
 
 void GameRecords::SaveGameRecord(const Big5& caption) {

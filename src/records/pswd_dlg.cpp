@@ -1,28 +1,16 @@
 #include "records/pswd_dlg.h"
 
-#include "records/record_paths.h"
+#include "records/record_look.h"
 #include "records/record_texts.h"
-#include "sys/colors.h"
-#include "ui/window_style.h"
 
 namespace corvina {
 
 namespace {
 
-constexpr Color kClientGround = Color::Rgb(230, 230, 230);
-constexpr Color kNavy = Color::Rgb(0, 0, 128);
-constexpr Color kWhite = Color::Rgb(255, 255, 255);
-constexpr Color kBlack = Color::Rgb(0, 0, 0);
 constexpr int kFieldLeft = 111;
 constexpr int kFieldWidth = 161;
 constexpr int kFieldHeight = 24;
 constexpr int kLabelLeft = 12;
-constexpr int kButtonWidth = 50;
-constexpr int kButtonHeight = 21;
-constexpr int kButtonMargin = 3;
-
-// The panel's thin black frame of a "single" border style.
-void SetSingleBorder(ui::WinControl& control) { ui::ChangeWindowStyle(control.Handle(), {.set = WS_BORDER}); }
 
 void SetUpField(TEvEdit& field, int tag, int top, bool masked) {
     field.SetTag(tag);
@@ -36,11 +24,6 @@ void SetUpField(TEvEdit& field, int tag, int top, bool masked) {
 void SetUpLabel(ui::Label& label, const Big5& caption, int fieldTop) {
     label.SetCaption(caption);
     label.SetBounds({kLabelLeft, fieldTop + 4, kFieldLeft - kLabelLeft, kFieldHeight - 4});
-}
-
-void SetUpButton(TEvBtn& button, const Big5& caption) {
-    button.SetCaption(caption);
-    button.SetFont(ui::Font(RecordDialogFontName(), 15, ui::FontStyle::None, kBlack));
 }
 
 }  // namespace
@@ -60,33 +43,12 @@ TfPSWD_Dlg::TfPSWD_Dlg(GameRecordDialog& model)
       LbL_Sure(Pnl_Clt.Add<ui::Label>()),
       Label2(Pnl_Clt.Add<ui::Label>()),
       Label1(Pnl_Clt.Add<ui::Label>()),
-      FileListBox(Pnl_Center.Add<ui::ListBox>()),
+      FileListBox(Pnl_Center.Add<RecordFileList>()),
       model_(model) {
     SetClientSize(kRecordDialogWidth, kRecordDialogHeight);
     SetPosition(ui::FormPosition::ScreenCenter);
 
-    Pnl_Clt.SetAlign(ui::Align::Client);
-    Pnl_Clt.SetBevelOuter(ui::BevelCut::None);
-    SetSingleBorder(Pnl_Clt);
-    Pnl_Clt.SetColor(kClientGround);
-    Pnl_Clt.SetFont(ui::Font(RecordDialogFontName(), 16, ui::FontStyle::None, kBlack));
-
-    Pnl_Caption.SetAlign(ui::Align::Top);
-    Pnl_Caption.SetHeight(25);
-    Pnl_Caption.SetBevelOuter(ui::BevelCut::None);
-    Pnl_Caption.SetColor(kNavy);
-    Pnl_Caption.SetFont(ui::Font(RecordDialogFontName(), 16, ui::FontStyle::None, kWhite));
-
-    Pnl_Bottom.SetAlign(ui::Align::Bottom);
-    Pnl_Bottom.SetHeight(27);
-    Pnl_Bottom.SetBevelOuter(ui::BevelCut::None);
-    Bevel1.SetAlign(ui::Align::Top);
-    Bevel1.SetHeight(2);
-    SetUpButton(B_Cancel, CancelCaption());
-    SetUpButton(B_OK, OkCaption());
-    const int cancelLeft = Pnl_Bottom.ClientWidth() - kButtonMargin - kButtonWidth;
-    B_Cancel.SetBounds({cancelLeft, kButtonMargin + 1, kButtonWidth, kButtonHeight});
-    B_OK.SetBounds({cancelLeft - kButtonMargin - kButtonWidth, kButtonMargin + 1, kButtonWidth, kButtonHeight});
+    SetUpRecordPanels(Pnl_Clt, Pnl_Caption, Pnl_Bottom, Bevel1, B_OK, B_Cancel);
     B_OK.OnClick = [this](ui::Control& sender) { B_OKClick(sender); };
     B_Cancel.OnClick = [this](ui::Control& sender) { B_CancelClick(sender); };
 
@@ -94,6 +56,8 @@ TfPSWD_Dlg::TfPSWD_Dlg(GameRecordDialog& model)
     Pnl_Center.SetBevelOuter(ui::BevelCut::None);
     FileListBox.SetAlign(ui::Align::Client);
     FileListBox.SetItemHeight(16);
+    FileListBox.OnChoose = [this] { B_OKClick(B_OK); };
+    FileListBox.OnCancel = [this] { B_CancelClick(B_Cancel); };
 
     SetUpField(T_UID, kAccountFieldTag, 29, false);
     SetUpField(T_PSWD1, kPasswordFieldTag, 56, true);
@@ -116,7 +80,7 @@ void TfPSWD_Dlg::ShowPhase() {
         Pnl_Center.SetAlign(ui::Align::Client);
         Pnl_Clt.BringToFront(Pnl_Center);
         Pnl_Center.Show();
-        FileListBox.ListFiles(RecordFilePath(model_.FileListFolder(), model_.FileListMask()));
+        FileListBox.ListFolder(model_.FileListFolder(), model_.FileListMask());
     }
     focusPending_ = true;
 }
@@ -148,7 +112,7 @@ void TfPSWD_Dlg::ALLKeyPress(ui::Control& sender, wchar_t& key) {
 
 void TfPSWD_Dlg::B_OKClick(ui::Control&) {
     RecordDialogInput input{T_UID.Text(), T_PSWD1.Text(), T_PSWD2.Text(), {}};
-    if (const int selected = FileListBox.ItemIndex(); selected >= 0) input.selectedFile = FileListBox.Item(selected);
+    input.selectedFile = FileListBox.SelectedName().value_or(std::wstring{});
     if (model_.B_OKClick(input)) SetModalResult(ui::ModalResult::Ok);
 }
 

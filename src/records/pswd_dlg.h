@@ -5,11 +5,11 @@
 // decisions are GameRecordDialog's; this window shows them.
 
 #include "records/record_dialog.h"
+#include "records/record_file_list.h"
 #include "records/record_port.h"
 #include "ui/bevel.h"
 #include "ui/form.h"
 #include "ui/label.h"
-#include "ui/list_box.h"
 #include "ui/panel.h"
 #include "widgets/ev_btn.h"
 #include "widgets/ev_edit.h"
@@ -40,7 +40,7 @@ public:
     ui::Label& LbL_Sure;
     ui::Label& Label2;
     ui::Label& Label1;
-    ui::ListBox& FileListBox;
+    RecordFileList& FileListBox;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

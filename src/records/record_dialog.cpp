@@ -36,8 +36,12 @@ KeyPressAction GameRecordDialog::ALLKeyPress(int tag, wchar_t& key) const {
 bool GameRecordDialog::B_OKClick(const RecordDialogInput& input) {
     if (phase_ == RecordDialogPhase::FileChoice) {
         // Nothing chosen copies nothing: the shell must never get an empty source.
-        selectedFile_ = input.selectedFile.empty() ? std::nullopt : std::optional<Big5>(input.selectedFile);
+        selectedFile_ = input.selectedFile.empty() ? std::nullopt : std::optional<std::wstring>(input.selectedFile);
         return true;
+    }
+    if (const int wait = backoff_.WaitLeftSeconds(port_.NowMs()); wait > 0) {
+        port_.ShowWarning(PasswordWaitWarning(wait));
+        return false;
     }
     return CheckCredentials(input);
 }
@@ -64,22 +68,31 @@ bool GameRecordDialog::CheckCredentials(const RecordDialogInput& input) {
     if (save) {
         // A device name can hold no file, yet is no free account either.
         const bool taken = IsDeviceName(account) || port_.FileExists(AccountFileName(remoteSaveFolder_, account));
-        if (taken && !PasswordOpens(account, password)) {
-            port_.ShowWarning(AccountTakenWarning());
-            return false;
-        }
+        if (taken && !PasswordOpens(account, password)) return WrongPassword(AccountTakenWarning());
     } else if (!PasswordOpens(account, password)) {
-        port_.ShowWarning(NoSuchAccountWarning());
-        return false;
+        return WrongPassword(NoSuchAccountWarning());
     }
     account_ = account;
     password_ = password;
     return true;
 }
 
+bool GameRecordDialog::WrongPassword(const Big5& warning) {
+    backoff_.WrongPassword(port_.NowMs());
+    port_.ShowWarning(warning);
+    return false;
+}
+
+bool GameRecordDialog::AccountStillHis() const {
+    if (mode_ == RecordMode::Save && !port_.FileExists(AccountFileName(remoteSaveFolder_, account_))) {
+        return !IsDeviceName(account_);
+    }
+    return PasswordOpens(account_, password_);
+}
+
 bool GameRecordDialog::PasswordOpens(const Big5& account, const Big5& password) const {
     if (IsDeviceName(account)) return false;
-    return CheckAccountPassword(port_.ReadFileBytes(AccountFileName(remoteSaveFolder_, account)), password);
+    return CheckAccountPassword(port_.ReadAccountFile(AccountFileName(remoteSaveFolder_, account)), password);
 }
 
 }  // namespace corvina

@@ -5,9 +5,11 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "records/account_text.h"
+#include "records/password_backoff.h"
 #include "records/record_port.h"
 #include "sys/big5.h"
 #include "widgets/edit_format.h"
@@ -35,7 +37,9 @@ struct RecordDialogInput {
     Big5 account;       // `T_UID`
     Big5 password;      // `T_PSWD1`
     Big5 confirmation;  // `T_PSWD2`, save mode only
-    Big5 selectedFile;  // `FileListBox`: the chosen file's name, empty for none
+    // `FileListBox`: the chosen file's name as the file system spells it,
+    // empty for none.
+    std::wstring selectedFile;
 };
 
 enum class KeyPressAction { None, NextField, Confirm };
@@ -61,16 +65,22 @@ public:
     KeyPressAction ALLKeyPress(int tag, wchar_t& key) const;
 
     // True: close with OK. Otherwise a warning was shown and the dialog stays.
+    // After a wrong password the next try waits (PasswordBackoff), and says so.
     bool B_OKClick(const RecordDialogInput& input);
+
+    // Asked again just before a copy: the account accepted on OK is still
+    // the customer's (a free name still free, or opened by his password).
+    bool AccountStillHis() const;
 
     // What OK accepted: normalized credentials, the chosen file.
     const Big5& Account() const { return account_; }
     const Big5& Password() const { return password_; }
-    const std::optional<Big5>& SelectedFile() const { return selectedFile_; }
+    const std::optional<std::wstring>& SelectedFile() const { return selectedFile_; }
 
 private:
     bool CheckCredentials(const RecordDialogInput& input);
     bool PasswordOpens(const Big5& account, const Big5& password) const;
+    bool WrongPassword(const Big5& warning);
 
     RecordMode mode_;
     Big5 remoteSaveFolder_;
@@ -80,7 +90,8 @@ private:
     Big5 fileListMask_;
     Big5 account_;
     Big5 password_;
-    std::optional<Big5> selectedFile_;
+    std::optional<std::wstring> selectedFile_;
+    PasswordBackoff backoff_;
 };
 
 }  // namespace corvina

@@ -3,6 +3,11 @@
 // labels and buttons, the record button's two entries, and every warning.
 // "\r" breaks a message box line.
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "records/record_rules.h"
 #include "sys/big5.h"
 
 namespace corvina {
@@ -32,5 +37,21 @@ Big5 SaveFolderMissingWarning();    // load: the item's save folder is missing
 Big5 NoRecordsWarning();            // load: no record folder for the item
 // A field holding more than the typed alphabet allows (pasted text).
 Big5 InvalidAccountTextWarning();
+// OK pressed again too soon after a wrong password.
+Big5 PasswordWaitWarning(int seconds);
+// A record copy that failed, told instead of reported as done.
+Big5 RecordCopyFailedWarning();
+Big5 RecordCopyFailedLogLine(std::string_view sourceFolder, std::string_view destinationFolder);
+
+// A chosen file, its name as the list shows it, that a copy left out.
+struct LeftOutRecord {
+    Big5 shownName;
+    RecordRefusal reason;
+};
+Big5 RecordRefusalText(RecordRefusal reason);
+// One box: which files were left out and why, one line each.
+Big5 RecordsLeftOutWarning(const std::vector<LeftOutRecord>& files);
+// The administrator's one line for the same copy: the folder and the files.
+Big5 RecordsLeftOutLogLine(std::string_view sourceFolder, const std::vector<LeftOutRecord>& files);
 
 }  // namespace corvina

@@ -129,8 +129,8 @@ TEST_F(RecordDialogTest, LoadNeedsTheAccountsPassword) {
 
 TEST_F(RecordDialogTest, FileChoiceClosesWithOrWithoutASelection) {
     load.EnterFileChoice(R"(S:\rec\joe\Game)", "*.*");
-    EXPECT_EQ(Ok(load, {"", "", "", "a.sav"}), "");
-    EXPECT_EQ(load.SelectedFile(), "a.sav");
+    EXPECT_EQ(Ok(load, {"", "", "", L"a.sav"}), "");
+    EXPECT_EQ(load.SelectedFile(), L"a.sav");
     EXPECT_EQ(Ok(load, {}), "");
     EXPECT_EQ(load.SelectedFile(), std::nullopt);
 }

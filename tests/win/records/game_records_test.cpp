@@ -4,14 +4,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "records/record_driver.h"
+#include "records/record_files_win32.h"
+#include "records/record_rules.h"
 #include "records/record_texts.h"
 #include "support/message_box_answerer.h"
 #include "support/temp_folder.h"
+#include "sys/admin_log.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "sys/win32/file_ops.h"
@@ -20,18 +28,10 @@
 namespace corvina {
 namespace {
 
+using test::PressKey;
+using test::RecordChooserDriver;
 using test::RecordDialogDriver;
 using test::TypeInto;
-
-class AnsweredFileDialogs final : public ui::FileDialogs {
-public:
-    std::optional<Big5> RunSaveDialog(const ui::SaveDialogOptions& options) override {
-        asked.push_back(options);
-        return answer;
-    }
-    std::optional<Big5> answer;
-    std::vector<ui::SaveDialogOptions> asked;
-};
 
 void PasteInto(ui::WinControl& field, const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(field.Handle()));
@@ -83,6 +83,58 @@ protected:
         };
     }
     static void Cancel(TfPSWD_Dlg& dialog) { dialog.B_Cancel.Click(); }
+    // Takes the chooser's first line with Enter.
+    RecordChooserDriver::Step ChooseFirst() {
+        return [this](TfRecordChooser& chooser) {
+            ++choosersShown_;
+            PressKey(chooser.FileListBox, VK_RETURN);
+        };
+    }
+    // The names in a folder as the file system has them.
+    static std::vector<std::wstring> NamesIn(const Big5& folder) {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW found{};
+        const HANDLE find = FindFirstFileW((WideFromBig5(folder) + L"\\*").c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE) return names;
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static void WriteWide(const Big5& folder, const std::wstring& name, std::string_view bytes) {
+        const HANDLE file = CreateFileW((WideFromBig5(folder) + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    // A sparse file of `size` bytes that starts with `head`.
+    static void WriteLarge(const Big5& path, std::string_view head, std::int64_t size) {
+        const HANDLE file = CreateFileW(WideFromBig5(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, head.data(), static_cast<DWORD>(head.size()), &written, nullptr);
+        LARGE_INTEGER end{};
+        end.QuadPart = size;
+        SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+    }
+    std::vector<std::string> LogLines() const {
+        const std::optional<std::string> log = ReadFileBytes(log_.Path());
+        std::vector<std::string> lines;
+        if (!log) return lines;
+        for (std::size_t start = 0; start < log->size();) {
+            const std::size_t end = log->find("\r\n", start);
+            lines.push_back(log->substr(start + 20, end - start - 20));  // without the time
+            start = end + 2;
+        }
+        return lines;
+    }
 
     const Big5 caption_ = T(u8"遊戲一");
     test::TempFolder program_;
@@ -90,11 +142,14 @@ protected:
     test::TempFolder pcA_;
     test::TempFolder pcB_;
     MenuSettings settings_;
-    AnsweredFileDialogs dialogs_;
-    GameRecords records_{program_.Path(), settings_, dialogs_};
+    AdminLog log_{program_.Path(), [] { return CalendarTime{2026, 3, 7, 9, 5, 4}; }};
+    std::uint64_t nowMs_ = 100000;  // the account dialog's clock, moved by the tests
+    GameRecords records_{program_.Path(), settings_, log_, [this] { return nowMs_; }};
     std::vector<ui::test::SeenBox> boxes_;
     ui::test::BoxAnswerer answerer_{boxes_, IDOK};
     RecordDialogDriver driver_;
+    RecordChooserDriver chooser_;
+    int choosersShown_ = 0;
 };
 
 TEST_F(GameRecordsTest, MissingRemoteFolderStopsBothActionsBeforeTheDialog) {
@@ -106,13 +161,21 @@ TEST_F(GameRecordsTest, MissingRemoteFolderStopsBothActionsBeforeTheDialog) {
     const std::wstring missing = W(RemoteFolderMissingWarning());
     EXPECT_EQ(Warnings(), (std::vector<std::wstring>{missing, missing, missing}));
     EXPECT_FALSE(driver_.RanOut());
-    EXPECT_TRUE(dialogs_.asked.empty());
+    EXPECT_EQ(choosersShown_, 0);
 }
 
 TEST_F(GameRecordsTest, SavedRecordLoadsOntoAnotherPc) {
     WriteItemFile(pcA_.Path(), "sav");
     WriteTextLine(pcA_.File("slot1.sav"), "level 7", true);
-    dialogs_.answer = pcA_.File("slot1.sav");
+    chooser_.Then([&](TfRecordChooser& chooser) {
+        EXPECT_EQ(chooser.Pnl_Caption.Caption(), caption_ + " files (*.sav)");
+        ASSERT_EQ(chooser.FileListBox.Count(), 1);
+        EXPECT_EQ(chooser.FileListBox.ItemIndex(), 0);
+        EXPECT_TRUE(chooser.FileListBox.Focused());
+        // The program's own window, never the system's file dialog.
+        EXPECT_EQ(test::ShownWindowOfClass(L"#32770"), nullptr);
+        chooser.B_OK.Click();
+    });
     driver_
         .Then([&](TfPSWD_Dlg& dialog) {
             EXPECT_EQ(dialog.Pnl_Caption.Caption(), SaveDialogTitle());
@@ -135,10 +198,7 @@ TEST_F(GameRecordsTest, SavedRecordLoadsOntoAnotherPc) {
         });
     records_.SaveGameRecord(caption_);
 
-    ASSERT_EQ(dialogs_.asked.size(), 1u);
-    EXPECT_EQ(dialogs_.asked[0].initialFolder, pcA_.Path());
-    EXPECT_EQ(dialogs_.asked[0].filterDescription, caption_ + " files (*.sav)");
-    EXPECT_EQ(dialogs_.asked[0].filterPattern, "*.sav");
+    EXPECT_FALSE(chooser_.RanOut());
     EXPECT_EQ(ReadFileBytes(RecordFile("player1", "slot1.sav")), "level 7\r\n");
     EXPECT_EQ(ReadFileBytes(share_.File("player1\\PSWD.PD")), "abc\r\n");
 
@@ -152,8 +212,9 @@ TEST_F(GameRecordsTest, SavedRecordLoadsOntoAnotherPc) {
         EXPECT_EQ(dialog.ClientHeight(), 202);
         ASSERT_EQ(dialog.FileListBox.Count(), 1);
         EXPECT_EQ(dialog.FileListBox.Item(0), "slot1.sav");
-        dialog.FileListBox.SetItemIndex(0);
-        dialog.B_OK.Click();
+        EXPECT_EQ(dialog.FileListBox.ItemIndex(), 0);
+        EXPECT_TRUE(dialog.FileListBox.Focused());
+        PressKey(dialog.FileListBox, VK_RETURN);
     });
     records_.LoadGameRecord(caption_);
     EXPECT_EQ(ReadFileBytes(pcB_.File("slot1.sav")), "level 7\r\n");
@@ -166,7 +227,7 @@ TEST_F(GameRecordsTest, OwnerSavesAgainOthersAreTurnedAway) {
     WriteItemFile(pcA_.Path(), "sav");
     MakeAccount("player1", "abc", caption_, "slot1.sav");
     WriteTextLine(pcA_.File("slot1.sav"), "level 9", true);
-    dialogs_.answer = pcA_.File("slot1.sav");
+    chooser_.Then(ChooseFirst());
     driver_.Then(Credentials(L"player1", L"abc"));
     records_.SaveGameRecord(caption_);
     EXPECT_EQ(ReadFileBytes(RecordFile("player1", "slot1.sav")), "level 9\r\n");
@@ -174,41 +235,49 @@ TEST_F(GameRecordsTest, OwnerSavesAgainOthersAreTurnedAway) {
 
     driver_.Then(Credentials(L"player1", L"xyz")).Then(Cancel);
     records_.SaveGameRecord(caption_);
-    driver_.Then(Credentials(L"player1", L"xyz")).Then(Credentials(L"", L"")).Then(Cancel);
+    nowMs_ += 60000;
+    driver_.Then(Credentials(L"player1", L"xyz"))
+        .Then([this](TfPSWD_Dlg& dialog) {
+            nowMs_ += 60000;
+            Credentials(L"", L"")(dialog);
+        })
+        .Then(Cancel);
     records_.LoadGameRecord(caption_);
+    nowMs_ += 60000;
     driver_.Then(Credentials(L"nobody", L"abc")).Then(Cancel);
     records_.LoadGameRecord(caption_);
 
     EXPECT_EQ(Warnings(), (std::vector<std::wstring>{W(AccountTakenWarning()), W(NoSuchAccountWarning()),
                                                      W(NoSuchAccountWarning()), W(NoSuchAccountWarning())}));
     EXPECT_EQ(ReadFileBytes(share_.File("player1\\PSWD.PD")), "abc\r\nabc\r\n");
-    EXPECT_EQ(dialogs_.asked.size(), 1u);
+    EXPECT_EQ(choosersShown_, 1);
     EXPECT_FALSE(driver_.RanOut());
 }
 
 TEST_F(GameRecordsTest, FailedCopyLeavesTheAccountNameFree) {
     WriteItemFile(pcA_.Path(), "sav");
-    dialogs_.answer = pcA_.File("vanished.sav");
+    WriteTextLine(pcA_.File("vanished.sav"), "", true);
+    chooser_.Then([&](TfRecordChooser& chooser) {
+        ASSERT_TRUE(DeleteFileAt(pcA_.File("vanished.sav")));
+        chooser.B_OK.Click();
+    });
     driver_.Then(Credentials(L"newbie", L"pw"));
     records_.SaveGameRecord(caption_);
-    EXPECT_TRUE(FolderExists(share_.File("newbie\\" + caption_)));
     EXPECT_FALSE(FileExists(share_.File("newbie\\PSWD.PD")));
+    EXPECT_EQ(Warnings().size(), 1u);
     EXPECT_FALSE(driver_.RanOut());
 }
 
-TEST_F(GameRecordsTest, ItemWithoutItsOwnFileSavesAnyFileButCannotLoad) {
+TEST_F(GameRecordsTest, ItemWithoutItsOwnFileCanNeitherSaveNorLoad) {
     MakeAccount("acc", "pw", caption_, "a.sav");
     driver_.Then(Credentials(L"acc", L"pw"));
-    records_.SaveGameRecord(caption_);  // the save dialog is cancelled
-    ASSERT_EQ(dialogs_.asked.size(), 1u);
-    EXPECT_EQ(dialogs_.asked[0].initialFolder, "");
-    EXPECT_EQ(dialogs_.asked[0].filterDescription, caption_ + " files (*.*)");
-    EXPECT_EQ(dialogs_.asked[0].filterPattern, "*.*");
+    records_.SaveGameRecord(caption_);
+    EXPECT_EQ(choosersShown_, 0);
     EXPECT_EQ(ReadFileBytes(share_.File("acc\\PSWD.PD")), "pw\r\n");
 
     driver_.Then(Credentials(L"acc", L"pw"));
     records_.LoadGameRecord(caption_);
-    EXPECT_EQ(Warnings(), std::vector<std::wstring>{W(SaveFolderMissingWarning())});
+    EXPECT_EQ(Warnings(), std::vector<std::wstring>(2, W(SaveFolderMissingWarning())));
 }
 
 TEST_F(GameRecordsTest, AccountWithRecordsOfOtherGamesOnly) {
@@ -224,13 +293,13 @@ TEST_F(GameRecordsTest, FileChoiceWithoutSelectionOrCancelledCopiesNothing) {
     MakeAccount("acc", "pw", caption_, "a.sav");
     driver_.Then(Credentials(L"acc", L"pw")).Then([](TfPSWD_Dlg& dialog) {
         EXPECT_EQ(dialog.FileListBox.Count(), 1);
-        EXPECT_EQ(dialog.FileListBox.ItemIndex(), -1);
+        dialog.FileListBox.SetItemIndex(-1);
         dialog.B_OK.Click();
     });
     records_.LoadGameRecord(caption_);
     driver_.Then(Credentials(L"acc", L"pw")).Then([](TfPSWD_Dlg& dialog) {
-        dialog.FileListBox.SetItemIndex(0);
-        Cancel(dialog);
+        EXPECT_EQ(dialog.FileListBox.ItemIndex(), 0);
+        PressKey(dialog.FileListBox, VK_ESCAPE);
     });
     records_.LoadGameRecord(caption_);
     EXPECT_FALSE(FileExists(pcB_.File("a.sav")));
@@ -263,8 +332,190 @@ TEST_F(GameRecordsTest, FieldsAreCheckedOnOkAndTheDialogStaysOpen) {
     records_.SaveGameRecord(caption_);
     EXPECT_EQ(Warnings(), (std::vector<std::wstring>{W(MustEnterWarning()), W(PasswordMismatchWarning()),
                                                      W(InvalidAccountTextWarning())}));
-    EXPECT_TRUE(dialogs_.asked.empty());
+    EXPECT_EQ(choosersShown_, 0);
     EXPECT_FALSE(driver_.RanOut());
+}
+
+// Selects the line showing `shown` and takes it with Enter.
+RecordDialogDriver::Step PickLine(const Big5& shown) {
+    return [shown](TfPSWD_Dlg& dialog) {
+        for (int i = 0; i < dialog.FileListBox.Count(); ++i) {
+            if (dialog.FileListBox.Item(i) == shown) dialog.FileListBox.SetItemIndex(i);
+        }
+        EXPECT_EQ(dialog.FileListBox.Item(dialog.FileListBox.ItemIndex()), shown);
+        PressKey(dialog.FileListBox, VK_RETURN);
+    };
+}
+
+TEST_F(GameRecordsTest, ChooserListsTheSaveFolderOnlyAndTakesTheKeyboard) {
+    WriteItemFile(pcA_.Path(), "sav");
+    for (const char* name : {"b.sav", "a.sav", "c.sav", "d.txt"}) WriteTextLine(pcA_.File(name), name, true);
+    ASSERT_TRUE(ForceFolder(pcA_.File("sub.sav")));
+    chooser_.Then([&](TfRecordChooser& chooser) {
+        RecordFileList& list = chooser.FileListBox;
+        ASSERT_EQ(list.Count(), 3);
+        EXPECT_EQ(list.Item(0), "a.sav");
+        EXPECT_EQ(list.Item(2), "c.sav");
+        EXPECT_EQ(list.ItemIndex(), 0);
+        PressKey(list, VK_END);
+        EXPECT_EQ(list.ItemIndex(), 2);
+        PressKey(list, VK_HOME);
+        EXPECT_EQ(list.ItemIndex(), 0);
+        PressKey(list, VK_DOWN);
+        EXPECT_EQ(list.ItemIndex(), 1);
+        RECT bounds{};
+        GetWindowRect(chooser.Handle(), &bounds);
+        EXPECT_LE(bounds.right - bounds.left, 800);
+        EXPECT_LE(bounds.bottom - bounds.top, 600);
+        PressKey(list, VK_RETURN);
+    });
+    driver_.Then(Credentials(L"acc", L"pw"));
+    records_.SaveGameRecord(caption_);
+    EXPECT_EQ(NamesIn(share_.File("acc\\" + caption_)), std::vector<std::wstring>{L"b.sav"});
+
+    // Esc cancels, and so does the end of the customer's session.
+    chooser_.Then([](TfRecordChooser& chooser) { PressKey(chooser.FileListBox, VK_ESCAPE); });
+    driver_.Then(Credentials(L"acc", L"pw"));
+    records_.SaveGameRecord(caption_);
+    chooser_.Then([this](TfRecordChooser&) { app_.Session().CloseWindows(); });
+    driver_.Then(Credentials(L"acc", L"pw"));
+    records_.SaveGameRecord(caption_);
+    EXPECT_EQ(ReadFileBytes(share_.File("acc\\PSWD.PD")), "pw\r\n");
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_FALSE(chooser_.RanOut());
+    EXPECT_FALSE(driver_.RanOut());
+}
+
+TEST_F(GameRecordsTest, PlantedProgramsAndOversizedFilesAreLeftOutAndReported) {
+    WriteItemFile(pcB_.Path(), "");  // every file matches
+    MakeAccount("acc", "pw", caption_, "a.sav");
+    WriteTextLine(RecordFile("acc", "version.dll"), "MZ", true);
+    WriteTextLine(RecordFile("acc", "start.lnk"), "L", true);
+    WriteLarge(RecordFile("acc", "huge.sav"), "x", static_cast<std::int64_t>(kRecordFileLimitBytes) + 1);
+    for (const char* name : {"version.dll", "start.lnk", "huge.sav"}) {
+        driver_.Then(Credentials(L"acc", L"pw")).Then(PickLine(name));
+        records_.LoadGameRecord(caption_);
+    }
+    EXPECT_TRUE(NamesIn(pcB_.Path()).empty());
+    const auto leftOut = [](const char* name, RecordRefusal reason) {
+        return std::vector<LeftOutRecord>{{name, reason}};
+    };
+    EXPECT_EQ(Warnings(),
+              (std::vector<std::wstring>{W(RecordsLeftOutWarning(leftOut("version.dll", RecordRefusal::ProgramFile))),
+                                         W(RecordsLeftOutWarning(leftOut("start.lnk", RecordRefusal::ProgramFile))),
+                                         W(RecordsLeftOutWarning(leftOut("huge.sav", RecordRefusal::FileTooLarge)))}));
+    const Big5 folder = share_.File("acc\\" + caption_);
+    EXPECT_EQ(LogLines(), (std::vector<std::string>{
+                              RecordsLeftOutLogLine(folder, leftOut("version.dll", RecordRefusal::ProgramFile)),
+                              RecordsLeftOutLogLine(folder, leftOut("start.lnk", RecordRefusal::ProgramFile)),
+                              RecordsLeftOutLogLine(folder, leftOut("huge.sav", RecordRefusal::FileTooLarge))}));
+    EXPECT_FALSE(driver_.RanOut());
+}
+
+TEST_F(GameRecordsTest, NameOutsideBig5IsCopiedOnceByItsRealName) {
+    WriteItemFile(pcA_.Path(), "sav");
+    const std::wstring odd = L"a\u0E01.sav";  // "a?.sav" as a pattern would take ax.sav too
+    WriteWide(pcA_.Path(), odd, "odd");
+    WriteWide(pcA_.Path(), L"ax.sav", "plain");
+    chooser_.Then([&](TfRecordChooser& chooser) {
+        ASSERT_EQ(chooser.FileListBox.Count(), 2);
+        EXPECT_EQ(chooser.FileListBox.Item(0), "ax.sav");
+        EXPECT_EQ(chooser.FileListBox.Item(1), "a" + T(u8"□") + ".sav");
+        PressKey(chooser.FileListBox, VK_DOWN);
+        PressKey(chooser.FileListBox, VK_RETURN);
+    });
+    driver_.Then(Credentials(L"acc", L"pw"));
+    records_.SaveGameRecord(caption_);
+    EXPECT_EQ(NamesIn(share_.File("acc\\" + caption_)), std::vector<std::wstring>{odd});
+
+    WriteItemFile(pcB_.Path(), "sav");
+    WriteWide(share_.File("acc\\" + caption_ + "\\"), L"ax.sav", "plain");
+    driver_.Then(Credentials(L"acc", L"pw")).Then(PickLine("a" + T(u8"□") + ".sav"));
+    records_.LoadGameRecord(caption_);
+    EXPECT_EQ(NamesIn(pcB_.Path()), std::vector<std::wstring>{odd});
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(GameRecordsTest, HugeAccountFileIsReadOnlyAtItsHead) {
+    WriteItemFile(pcB_.Path(), "sav");
+    MakeAccount("acc", "pw", caption_, "a.sav");
+    WriteLarge(share_.File("acc\\PSWD.PD"), "pw\r\n", 3ll * 1024 * 1024 * 1024);
+    bool listed = false;
+    driver_.Then(Credentials(L"acc", L"pw")).Then([&](TfPSWD_Dlg& dialog) {
+        listed = dialog.Pnl_Center.Visible();
+        Cancel(dialog);
+    });
+    records_.LoadGameRecord(caption_);
+    EXPECT_TRUE(listed);
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(GameRecordsTest, AccountMadeElsewhereWhileChoosingIsNotWritten) {
+    WriteItemFile(pcA_.Path(), "sav");
+    WriteTextLine(pcA_.File("slot1.sav"), "mine", true);
+    chooser_.Then([&](TfRecordChooser& chooser) {
+        ASSERT_TRUE(ForceFolder(share_.File("newbie")));
+        WriteTextLine(share_.File("newbie\\PSWD.PD"), "other", false);
+        PressKey(chooser.FileListBox, VK_RETURN);
+    });
+    driver_.Then(Credentials(L"newbie", L"pw"));
+    records_.SaveGameRecord(caption_);
+    EXPECT_EQ(Warnings(), std::vector<std::wstring>{W(AccountTakenWarning())});
+    EXPECT_FALSE(FolderExists(share_.File("newbie\\" + caption_)));
+    EXPECT_EQ(ReadFileBytes(share_.File("newbie\\PSWD.PD")), "other\r\n");
+}
+
+TEST_F(GameRecordsTest, WrongPasswordMakesTheNextTryWait) {
+    WriteItemFile(pcB_.Path(), "sav");
+    MakeAccount("acc", "pw", caption_, "a.sav");
+    const auto tryWith = [this](const char* password, std::uint64_t later) {
+        return [this, password, later](TfPSWD_Dlg& dialog) {
+            nowMs_ += later;
+            dialog.T_UID.SetText("acc");
+            dialog.T_PSWD1.SetText(password);
+            dialog.B_OK.Click();
+        };
+    };
+    bool listed = false;
+    driver_.Then(tryWith("no", 0))
+        .Then(tryWith("pw", 0))
+        .Then(tryWith("pw", 999))
+        .Then(tryWith("pw", 1))
+        .Then([&](TfPSWD_Dlg& dialog) {
+            listed = dialog.Pnl_Center.Visible();
+            Cancel(dialog);
+        });
+    records_.LoadGameRecord(caption_);
+    EXPECT_TRUE(listed);
+    EXPECT_EQ(Warnings(), (std::vector<std::wstring>{W(NoSuchAccountWarning()), W(PasswordWaitWarning(1)),
+                                                     W(PasswordWaitWarning(1))}));
+    EXPECT_FALSE(driver_.RanOut());
+}
+
+TEST_F(GameRecordsTest, CopyRunsOffTheWindowThreadAndTheSessionWaitsForIt) {
+    std::atomic<bool> windowAlive{false};
+    bool workSeen = false;
+    bool sessionEnded = false;
+    bool endedWhileWorking = true;
+    ui::Timer timer(10);
+    timer.OnTimer = [&](ui::Timer& sender) {
+        sender.SetEnabled(false);
+        workSeen = app_.Session().WorkRunning();
+        // The session ends now, as the café client may end it mid-copy.
+        app_.Session().WhenWorkDone([&] { sessionEnded = true; });
+        endedWhileWorking = sessionEnded;
+        windowAlive = true;
+    };
+    const bool answer = RunOffWindowThread([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!windowAlive && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+        return windowAlive.load();
+    });
+    EXPECT_TRUE(answer);
+    EXPECT_TRUE(workSeen);
+    EXPECT_FALSE(endedWhileWorking);
+    EXPECT_TRUE(sessionEnded);
+    EXPECT_FALSE(app_.Session().WorkRunning());
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #pragma once
-// Drives the account dialog while it runs modally: a timer finds the
-// shown `TfPSWD_Dlg` of this thread and runs the next step on it, never
-// while a message box is up. A dialog left open when the steps run out is
-// cancelled, so that a test fails instead of hanging.
+// Drives the record store's windows while they run modally: a timer finds
+// the shown `TfPSWD_Dlg` (or `TfRecordChooser`) of this thread and runs the
+// next step on it, never while a message box is up. A window left open when
+// the steps run out is cancelled, so that a test fails instead of hanging.
 
 #include <windows.h>
 
@@ -12,24 +12,35 @@
 #include <utility>
 
 #include "records/pswd_dlg.h"
+#include "records/record_chooser.h"
 #include "support/message_box_answerer.h"
 #include "ui/timer.h"
 
 namespace corvina::test {
 
-inline TfPSWD_Dlg* ShownRecordDialog() {
-    HWND found = nullptr;
+// A shown window of this thread of the class; null when there is none.
+inline HWND ShownWindowOfClass(const std::wstring& className) {
+    struct Search {
+        const std::wstring& className;
+        HWND found = nullptr;
+    } search{className};
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM result) {
-            wchar_t name[32]{};
-            GetClassNameW(window, name, 32);
-            if (std::wstring(name) != L"TfPSWD_Dlg" || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(result) = window;
+        [](HWND window, LPARAM param) {
+            auto& wanted = *reinterpret_cast<Search*>(param);
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (name != wanted.className || !IsWindowVisible(window)) return TRUE;
+            wanted.found = window;
             return FALSE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return dynamic_cast<TfPSWD_Dlg*>(ui::WinControl::FromHandle(found));
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+template <typename FormType>
+FormType* ShownForm(const wchar_t* className) {
+    return dynamic_cast<FormType*>(ui::WinControl::FromHandle(ShownWindowOfClass(className)));
 }
 
 // Keys as the keyboard gives them, one WM_CHAR each.
@@ -37,15 +48,16 @@ inline void TypeInto(ui::WinControl& field, const std::wstring& keys) {
     for (wchar_t key : keys) SendMessageW(field.Handle(), WM_CHAR, key, 0);
 }
 
-class RecordDialogDriver {
+template <typename FormType>
+class FormDriver {
 public:
-    using Step = std::function<void(TfPSWD_Dlg&)>;
+    using Step = std::function<void(FormType&)>;
 
-    RecordDialogDriver() : timer_(25) {
+    explicit FormDriver(const wchar_t* className) : className_(className), timer_(25) {
         timer_.OnTimer = [this](ui::Timer&) { Tick(); };
     }
 
-    RecordDialogDriver& Then(Step step) {
+    FormDriver& Then(Step step) {
         steps_.push_back(std::move(step));
         return *this;
     }
@@ -54,7 +66,7 @@ public:
 private:
     void Tick() {
         if (busy_ || ui::test::DialogOfThisThread()) return;
-        TfPSWD_Dlg* dialog = ShownRecordDialog();
+        FormType* dialog = ShownForm<FormType>(className_);
         if (!dialog) return;
         busy_ = true;
         if (steps_.empty()) {
@@ -68,10 +80,24 @@ private:
         busy_ = false;
     }
 
+    const wchar_t* className_;
     ui::Timer timer_;
     std::deque<Step> steps_;
     bool busy_ = false;
     bool ranOut_ = false;
 };
+
+struct RecordDialogDriver : FormDriver<TfPSWD_Dlg> {
+    RecordDialogDriver() : FormDriver(L"TfPSWD_Dlg") {}
+};
+struct RecordChooserDriver : FormDriver<TfRecordChooser> {
+    RecordChooserDriver() : FormDriver(L"TfRecordChooser") {}
+};
+
+// A key as the keyboard gives it to the focused control.
+inline void PressKey(ui::WinControl& control, WORD key) {
+    SendMessageW(control.Handle(), WM_KEYDOWN, key, 0);
+    SendMessageW(control.Handle(), WM_KEYUP, key, 0);
+}
 
 }  // namespace corvina::test
