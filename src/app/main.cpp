@@ -17,6 +17,7 @@
 #include "sys/win32/machine.h"
 #include "sys/win32/program_path.h"
 #include "ui/application.h"
+#include "ui/message_box.h"
 
 namespace corvina {
 namespace {
@@ -47,7 +48,12 @@ int Run() {
     MenuSettings settings;
     ui::Application application(T(u8"Corvina2"));
     SetInstanceWindow(application.Handle());
-    if (!ClaimInstance("Corvina2", true)) return 0;
+    // The set-up is not run beside a running menu, nor is that menu brought
+    // over the message.
+    if (!ClaimInstance("Corvina2", !options.firstRun)) {
+        if (options.firstRun) ui::ShowWarning(CloseTheMenuFirstMessage());
+        return 0;
+    }
     {
         const InstanceRelease release;
         try {

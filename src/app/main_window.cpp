@@ -17,6 +17,7 @@
 #include "settings/item_file.h"
 #include "settings/settings_files.h"
 #include "sys/files.h"
+#include "sys/folder_rules.h"
 #include "sys/profile_file.h"
 #include "sys/text.h"
 #include "sys/wait_ticks.h"
@@ -294,11 +295,14 @@ void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& 
         [this](ui::Control& sender, bool& disFocus) { ItemButtonLeave(sender, disFocus); },
     };
     const ItemFrame frame = AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
+    // Found from the program folder, as the checker finds it, whatever
+    // folder the menu was started in.
+    const Big5 file = InProgramFolder(options_.programFolder, target);
     // The picture is made when its page is shown.
-    pictures_.AddItem(frame.picture, ItemPicturePath(options_.programFolder, picture), target);
+    pictures_.AddItem(frame.picture, ItemPicturePath(options_.programFolder, picture), file);
 
     nextOrigin_ = NextItemOrigin(size, screenWidth_, nextOrigin_);
-    items_.Append(MenuItem{flag, target, caption});
+    items_.Append(MenuItem{flag, file, caption});
 }
 
 void TfSmenu::ChannelShown(int channel) {

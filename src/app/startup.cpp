@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "sys/strings.h"
+#include "sys/text.h"
 
 namespace corvina {
 
@@ -12,6 +13,10 @@ bool HasFirstRunSwitch(std::span<const std::string_view> arguments) {
 
 Big5 ProgramFolderOf(std::string_view executablePath) {
     return AddTrailingBackslash(executablePath.substr(0, LastBackslashEnd(executablePath)));
+}
+
+Big5 CloseTheMenuFirstMessage() {
+    return T(u8"選單正在執行中，無法執行第一次安裝設定。\r\n請先關閉執行中的選單，再執行 Corvina2.exe START。");
 }
 
 std::vector<std::string_view> RunCreationSteps(std::span<const CreationStep> steps,

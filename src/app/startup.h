@@ -18,6 +18,11 @@ bool HasFirstRunSwitch(std::span<const std::string_view> arguments);
 // The folder part of the executable's path, ending in a backslash.
 Big5 ProgramFolderOf(std::string_view executablePath);
 
+// Told by `START` when a menu already runs: the set-up writes what that
+// menu has read, and closing it is the administrator's call, not ours (it
+// may be in a customer's session, in the middle of an order).
+Big5 CloseTheMenuFirstMessage();
+
 struct CreationStep {
     std::string_view name;
     std::function<void()> run;

@@ -81,8 +81,8 @@ std::optional<ProfileText> ItemActionWindows::ReadProfile(const Big5& path) {
     return LoadProfile(path);
 }
 
-int ItemActionWindows::RunProgram(const Big5& target) {
-    const long long result = corvina::RunProgram(machine_, target, {}, {}, SW_SHOWNOACTIVATE);
+int ItemActionWindows::RunProgram(const Big5& target, const Big5& folder) {
+    const long long result = corvina::RunProgram(machine_, target, {}, folder, SW_SHOWNOACTIVATE);
     return static_cast<int>(std::clamp<long long>(result, INT_MIN, INT_MAX));
 }
 

@@ -59,7 +59,7 @@ public:
 
     bool FileExists(const Big5& path) override;
     std::optional<ProfileText> ReadProfile(const Big5& path) override;
-    int RunProgram(const Big5& target) override;
+    int RunProgram(const Big5& target, const Big5& folder) override;
     void ShowError(const Big5& message) override;
     void OpenWebPage(const Big5& address) override;
     int ShowPopupBox(const std::vector<Big5>& entries, const PopupBoxStyle& style) override;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings/item_file.h"
+#include "sys/folder_rules.h"
 #include "sys/text.h"
 
 namespace corvina {
@@ -81,7 +82,8 @@ std::optional<Big5> HomePageAddress(std::string_view homePage, std::string_view 
     // Every "http://" holds a ':', so the colon alone decides; it lies below
     // every trail byte, so the search finds only the character.
     if (homePage.find(':') != std::string_view::npos) return Big5{homePage};
-    return Big5{programFolder} + Big5{homePage};
+    // A network or root path is no file of the program folder either.
+    return InProgramFolder(programFolder, homePage);
 }
 
 void RunItem(ItemActionHost& host, const Big5& target) {
@@ -89,7 +91,9 @@ void RunItem(ItemActionHost& host, const Big5& target) {
         host.ShowError(MissingTargetMessage());
         return;
     }
-    if (host.RunProgram(target) <= 32) host.ShowError(RunFailedMessage());
+    // In its own folder: a game reads its data from the working folder, and
+    // the menu's own is the system folder when it starts at log-on.
+    if (host.RunProgram(target, FolderOfFile(target)) <= 32) host.ShowError(RunFailedMessage());
 }
 
 namespace {

@@ -56,7 +56,8 @@ PopupBoxStyle WebLinksPopupStyle();
 TextBoxStyle NoteBoxStyle();
 
 // The address `OpenHomePage` opens: a home page with neither "http://" nor
-// ":" (letter case aside) lies in the program folder. Nothing when empty.
+// ":" (letter case aside) lies in the program folder, unless it starts with
+// a backslash or slash (a network or root path). Nothing when empty.
 std::optional<Big5> HomePageAddress(std::string_view homePage, std::string_view programFolder);
 
 // The window side of the item actions.
@@ -66,8 +67,9 @@ public:
     virtual bool FileExists(const Big5& path) = 0;
     // Nothing when the file does not exist.
     virtual std::optional<ProfileText> ReadProfile(const Big5& path) = 0;
-    // The shell's result code; above 32 is success.
-    virtual int RunProgram(const Big5& target) = 0;
+    // The shell's result code; above 32 is success. `folder` is the
+    // started program's working folder.
+    virtual int RunProgram(const Big5& target, const Big5& folder) = 0;
     virtual void ShowError(const Big5& message) = 0;
     virtual void OpenWebPage(const Big5& address) = 0;
     // At the hovered button's anchor; the chosen entry or -1.
@@ -86,7 +88,8 @@ bool ItemAction(ItemActionHost& host, const MenuItemTable& items, std::string_vi
                 ItemEvent event, int actionKind);
 
 // `RunItem`: a missing file or a failed start is reported; the whole target
-// goes to the shell, however long.
+// goes to the shell, however long, with the target's folder as working
+// folder (a document's program gets the document's folder).
 void RunItem(ItemActionHost& host, const Big5& target);
 
 }  // namespace corvina

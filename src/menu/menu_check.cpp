@@ -1,5 +1,6 @@
 #include "menu/menu_check.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <set>
@@ -10,6 +11,7 @@
 #include "settings/item_file.h"
 #include "settings/settings.h"
 #include "sys/file_encoding.h"
+#include "sys/folder_rules.h"
 #include "sys/numbers.h"
 #include "sys/profile.h"
 #include "sys/strings.h"
@@ -60,6 +62,15 @@ std::optional<char> ForbiddenFileNameChar(std::string_view caption) {
         }
     }
     return std::nullopt;
+}
+
+bool IsSampleMenu(std::string_view bytes) {
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        if (TrimBlanks(bytes.substr(start, end - start)).starts_with(kSampleMenuMark)) return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 class FolderCheck {
@@ -158,6 +169,12 @@ private:
                 "put the café's Menus.ini into the folder");
             return;
         }
+        if (const std::optional<std::string> bytes = reader_.ReadFile(path); bytes && IsSampleMenu(*bytes)) {
+            Add(file, 1,
+                "Menus.ini is still the sample laid down by the installer: customers see its example items, not "
+                "the café's games",
+                "replace Menus.ini with the café's own menu (or delete the sample's first lines once it is yours)");
+        }
         const MenuData menu = ReadMenu(*menus);
         if (menu.channels.empty()) {
             Add(file, 0,
@@ -243,11 +260,15 @@ private:
                     " has no target: the value needs a \",\" after the target, or the whole value is dropped; "
                     "a click shows \"執行路徑或檔案不存在！\"",
                 "write the value as target,picture,flag, for example C:\\Games\\game.exe,game.jpg,0");
-        } else if (!reader_.FileExists(ResolveInFolder(folder_, item.item.Target))) {
+        } else if (!reader_.FileExists(InProgramFolder(folder_, item.item.Target))) {
             Add(file, entry.line,
                 name + ": its target " + Quoted(item.item.Target) +
                     " does not exist on this PC: a click shows \"執行路徑或檔案不存在！\"",
                 "install the game, or correct the path before the first \",\"");
+        }
+        if (const std::optional<std::string> opens = WhatItOpensToCustomers(item.item.Target)) {
+            Add(file, entry.line, name + " gives every customer " + *opens,
+                "remove the item: customers must not reach the PC's files and settings");
         }
         if (!item.picture.empty()) {
             CheckPicture(file, entry.line, name + ": its picture", ItemPicturePath(folder_, item.picture),
@@ -295,7 +316,7 @@ private:
             if (!background.picture.empty()) {
                 CheckPicture(file, params->LineOf(kOptionsSection, "BackGroud" + suffix),
                              "the background of page " + std::to_string(page + 1),
-                             ResolveInFolder(folder_, background.picture),
+                             InProgramFolder(folder_, background.picture),
                              "copy the picture there, or correct BackGroud" + suffix);
             }
             ++page;
@@ -304,7 +325,7 @@ private:
         if (!settings.SubItemMAP.empty()) {
             CheckPicture(file, params->LineOf(kOptionsSection, "SubItemMAP"),
                          "SubItemMAP, the ground of items without a picture,",
-                         ResolveInFolder(folder_, settings.SubItemMAP),
+                         InProgramFolder(folder_, settings.SubItemMAP),
                          "copy the picture there, or correct SubItemMAP");
         }
         for (const std::string_view key :
@@ -341,9 +362,53 @@ private:
 
 }  // namespace
 
-Big5 ResolveInFolder(std::string_view programFolder, std::string_view path) {
-    const bool absolute = path.starts_with('\\') || path.starts_with('/') || (path.size() >= 2 && path[1] == ':');
-    return absolute ? Big5{path} : Big5{programFolder} + Big5{path};
+std::optional<std::string> WhatItOpensToCustomers(std::string_view target) {
+    const Big5 name = FileNameKey(target.substr(FolderOfFile(target).size()));
+    const std::string_view extension = FileExtension(name);
+    const std::string_view base = std::string_view(name).substr(0, name.size() - extension.size());
+    if (extension == ".msc") return "a system tool (a management console)";
+    if (extension == ".cpl") return "a part of Control Panel";
+    if (extension != ".exe" && extension != ".com" && !extension.empty()) return std::nullopt;
+    struct Program {
+        std::string_view base;
+        std::string_view opens;
+    };
+    static constexpr Program kPrograms[] = {
+        {"cmd", "a command prompt"},
+        {"command", "a command prompt"},
+        {"powershell", "a command prompt (PowerShell)"},
+        {"powershell_ise", "a command prompt (PowerShell)"},
+        {"pwsh", "a command prompt (PowerShell)"},
+        {"wt", "a command prompt (Windows Terminal)"},
+        {"conhost", "a command prompt"},
+        {"bash", "a command prompt"},
+        {"wsl", "a command prompt"},
+        {"explorer", "Explorer, the whole PC's files"},
+        {"winefile", "a file manager, the whole PC's files"},
+        {"control", "Control Panel"},
+        {"taskmgr", "Task Manager, a system tool"},
+        {"regedit", "the registry editor, a system tool"},
+        {"regedt32", "the registry editor, a system tool"},
+        {"mmc", "a system tool (a management console)"},
+        {"msconfig", "a system tool"},
+        {"msinfo32", "a system tool"},
+        {"perfmon", "a system tool"},
+        {"resmon", "a system tool"},
+        {"eventvwr", "a system tool"},
+        {"rundll32", "a system tool"},
+        {"mshta", "a script host"},
+        {"wscript", "a script host"},
+        {"cscript", "a script host"},
+        {"msiexec", "the installer of programs"},
+        {"notepad", "a file dialog that browses the whole PC (Notepad's Open and Save As)"},
+        {"wordpad", "a file dialog that browses the whole PC (WordPad's Open and Save As)"},
+        {"write", "a file dialog that browses the whole PC (WordPad's Open and Save As)"},
+        {"mspaint", "a file dialog that browses the whole PC (Paint's Open and Save As)"},
+    };
+    for (const Program& program : kPrograms) {
+        if (base == program.base) return std::string(program.opens);
+    }
+    return std::nullopt;
 }
 
 std::vector<CheckFinding> CheckCafeFolder(const Big5& programFolder, CafeFolderReader& reader) {

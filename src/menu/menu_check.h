@@ -36,15 +36,19 @@ struct CheckFinding {
     friend bool operator==(const CheckFinding&, const CheckFinding&) = default;
 };
 
+// The first line of the sample menu that the installer and the zip lay down:
+// while it stands in Menus.ini, the menu is still the sample.
+inline constexpr std::string_view kSampleMenuMark = "; Corvina2 sample menu";
+
+// What a target gives every customer who clicks it, when it is a command
+// prompt, Explorer, Control Panel, a system tool or a program whose file
+// dialogs browse the whole PC; nothing for any other target. In English.
+std::optional<std::string> WhatItOpensToCustomers(std::string_view target);
+
 // `programFolder` ends in a backslash, as ProgramFolder does.
 std::vector<CheckFinding> CheckCafeFolder(const Big5& programFolder, CafeFolderReader& reader);
 
 // "Menus.ini, line 12: problem\n    Fix: fix\n"
 std::string FormatFinding(const CheckFinding& finding);
-
-// A target or picture path without a drive, a leading backslash or slash is
-// taken from the folder the menu starts in; the checker takes it from the
-// café folder.
-Big5 ResolveInFolder(std::string_view programFolder, std::string_view path);
 
 }  // namespace corvina

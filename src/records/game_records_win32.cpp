@@ -11,7 +11,7 @@
 namespace corvina {
 
 SaveFileOptions ReadItemSaveSettings(std::string_view programFolder, std::string_view caption) {
-    return ReadSaveFileOptions(LoadProfile(ItemFilePath(programFolder, caption)));
+    return ReadSaveFileOptions(LoadProfile(ItemFilePath(programFolder, caption)), programFolder);
 }
 
 bool WindowsGameRecordPort::FolderExists(const Big5& path) { return corvina::FolderExists(path); }

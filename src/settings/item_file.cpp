@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "sys/folder_rules.h"
+
 namespace corvina {
 
 namespace {
@@ -46,6 +48,12 @@ std::vector<Big5> ReadMemoLines(const ProfileText& itemFile) {
 SaveFileOptions ReadSaveFileOptions(const ProfileText& itemFile) {
     return {.SaveFilePath = itemFile.ReadString(kOptionsSection, "SaveFilePath"),
             .SaveFileExt = itemFile.ReadString(kOptionsSection, "SaveFileExt")};
+}
+
+SaveFileOptions ReadSaveFileOptions(const ProfileText& itemFile, std::string_view programFolder) {
+    SaveFileOptions options = ReadSaveFileOptions(itemFile);
+    options.SaveFilePath = InProgramFolder(programFolder, options.SaveFilePath);
+    return options;
 }
 
 }  // namespace corvina

@@ -33,5 +33,7 @@ struct SaveFileOptions {
     Big5 SaveFileExt;
 };
 SaveFileOptions ReadSaveFileOptions(const ProfileText& itemFile);
+// The same, a relative SaveFilePath taken from the program folder.
+SaveFileOptions ReadSaveFileOptions(const ProfileText& itemFile, std::string_view programFolder);
 
 }  // namespace corvina

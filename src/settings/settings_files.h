@@ -7,6 +7,8 @@
 
 namespace corvina {
 
+// Relative paths (folders, the logo, page pictures, SubItemMAP) come back
+// taken from the program folder; `HomePage` keeps its own rule.
 void ReadLocalSettings(const Big5& programFolder, MenuSettings& settings);
 std::vector<UnreadableColor> ReadMenuSettings(const Big5& programFolder, MenuSettings& settings);
 // Rewrites only the version key of Corvina2.ini; throws when it cannot be written.

@@ -46,6 +46,23 @@ Big5 BaseNameOf(std::string_view path) {
     return Big5{name.substr(0, name.size() - FileExtension(name).size())};
 }
 
+Big5 InProgramFolder(std::string_view programFolder, std::string_view path) {
+    if (TrimControlAndBlanks(path).empty()) return Big5{path};
+    // No trail byte is a ':' (trail bytes start at 0x40), so a second byte
+    // ':' is a drive.
+    const bool full = path.starts_with('\\') || path.starts_with('/') || (path.size() >= 2 && path[1] == ':');
+    return full ? Big5{path} : Big5{programFolder} + Big5{path};
+}
+
+Big5 FolderOfFile(std::string_view path) {
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '\\' || path[i] == '/') end = i + 1;
+        if (IsBig5LeadByte(static_cast<unsigned char>(path[i]))) ++i;
+    }
+    return Big5{path.substr(0, end)};
+}
+
 std::string_view FileExtension(std::string_view path) {
     const std::string_view name = FileNameOf(path);
     const std::size_t dot = name.rfind('.');

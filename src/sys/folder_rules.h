@@ -29,4 +29,14 @@ Big5 BaseNameOf(std::string_view path);
 // From the last "." of the file name, dot included; empty without one.
 std::string_view FileExtension(std::string_view path);
 
+// A path read from the program's own files (settings, menu, per-item
+// files): a full one (a drive, or a leading backslash or slash) as written,
+// any other taken from the program folder. The current folder never counts:
+// started at log-on it is the system folder. A blank path stays blank.
+Big5 InProgramFolder(std::string_view programFolder, std::string_view path);
+
+// The folder a started file runs in: its own, up to and with its last
+// backslash or slash; empty for a bare name.
+Big5 FolderOfFile(std::string_view path);
+
 }  // namespace corvina

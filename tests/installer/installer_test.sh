@@ -38,7 +38,9 @@ check "Add/Remove entry with the version $version" test "$(registry_value "$unin
 check "uninstaller registered" grep -qi 'uninstall.exe' <<<"$(registry_value "$uninstall_key" UninstallString)"
 check "Start-menu entry" start_menu_entry
 checker_status() { timeout 60 wine "$cafe/Corvina2Check.exe" "$cafe_win" >"$work/check.txt" 2>/dev/null; echo $?; }
-check "the checker finds the sample menu clean" test "$(checker_status)" = 0
+check "the checker reports the sample menu" test "$(checker_status)" = 1
+check "as still the sample" grep -q 'Menus.ini, line 1: Menus.ini is still the sample' "$work/check.txt"
+check "which offers no shell or system tool" bash -c "! grep -q 'gives every customer' '$work/check.txt'"
 
 # The café's own files from here on: a changed menu, settings, a picture, logs.
 printf '[Mine]\r\nA=C:\\a.exe,,\r\n' > "$cafe/Menus.ini"

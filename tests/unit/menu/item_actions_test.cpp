@@ -32,8 +32,8 @@ struct RecordingHost final : ItemActionHost {
         if (found == files.end()) return std::nullopt;
         return ProfileText{found->second};
     }
-    int RunProgram(const Big5& target) override {
-        log.push_back("run " + target);
+    int RunProgram(const Big5& target, const Big5& folder) override {
+        log.push_back("run " + target + " in " + folder);
         return shellResult;
     }
     void ShowError(const Big5& message) override { log.push_back("error " + message); }
@@ -102,8 +102,8 @@ TEST(RunItem, MissingTargetsAndFailedStartsAreReported) {
     host.shellResult = 2;
     Click(host, 1);
     Click(host, 6);  // no such item
-    EXPECT_THAT(host.log, ElementsAre("error " + T(u8"執行路徑或檔案不存在！"), "run C:\\Games\\g1.exe",
-                                      "run C:\\Games\\g1.exe", "error " + T(u8"檔案執行失敗！")));
+    EXPECT_THAT(host.log, ElementsAre("error " + T(u8"執行路徑或檔案不存在！"), "run C:\\Games\\g1.exe in C:\\Games\\",
+                                      "run C:\\Games\\g1.exe in C:\\Games\\", "error " + T(u8"檔案執行失敗！")));
 }
 
 TEST(RunItem, ALongTargetReachesTheShellWhole) {
@@ -111,7 +111,23 @@ TEST(RunItem, ALongTargetReachesTheShellWhole) {
     const Big5 target = "D:\\" + std::string(120, 'x') + ".exe";
     host.files[target] = "";
     RunItem(host, target);
-    EXPECT_THAT(host.log, ElementsAre("run " + target));
+    EXPECT_THAT(host.log, ElementsAre("run " + target + " in D:\\"));
+}
+
+// A game reads its data from its working folder; a document's program
+// gets the document's folder. A trail byte 0x5C (許) is no folder end.
+TEST(RunItem, TheStartedFileRunsInItsOwnFolder) {
+    RecordingHost host;
+    const Big5 game = T(u8"D:\\遊戲\\許功蓋.exe");
+    const Big5 note = "\\\\server\\docs\\rules.txt";
+    const Big5 slashed = "C:/Games/Goal/goal.exe";
+    for (const Big5& target : {game, note, slashed}) {
+        host.files[target] = "";
+        RunItem(host, target);
+    }
+    EXPECT_THAT(host.log,
+                ElementsAre("run " + game + " in " + T(u8"D:\\遊戲\\"), "run " + note + " in \\\\server\\docs\\",
+                            "run " + slashed + " in C:/Games/Goal/"));
 }
 
 TEST(WebLinks, Tag2005OpensTheSixthItemsLinksAndTheChosenAddress) {
@@ -179,6 +195,7 @@ TEST(HomePage, FilesAndBareSitesLieInTheProgramFolder) {
     EXPECT_EQ(HomePageAddress("www.cafe.tw", kFolder), "C:\\Cafe\\www.cafe.tw");
     EXPECT_EQ(HomePageAddress("HTTP://www.cafe.tw", kFolder), "HTTP://www.cafe.tw");
     EXPECT_EQ(HomePageAddress("D:\\web\\home.htm", kFolder), "D:\\web\\home.htm");
+    EXPECT_EQ(HomePageAddress("\\\\server\\web\\home.htm", kFolder), "\\\\server\\web\\home.htm");
     // Stored after the first call, the address stays as it is.
     EXPECT_EQ(HomePageAddress("C:\\Cafe\\index.htm", kFolder), "C:\\Cafe\\index.htm");
 }

@@ -8,15 +8,18 @@
 #include <string>
 
 #include "folder_reader.h"
+#include "menu/menu_data.h"
 #include "support/temp_folder.h"
 #include "sys/file_encoding.h"
 #include "sys/files.h"
+#include "sys/profile.h"
 #include "sys/text.h"
 
 namespace corvina {
 namespace {
 
 using ::testing::AllOf;
+using ::testing::Contains;
 using ::testing::Field;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -159,14 +162,62 @@ TEST(MenuCheck, AMenuWithoutChannelsOrPastTheItemLimit) {
     EXPECT_THAT(cafe.Check(), UnorderedElementsAre(Finding("Menus.ini", 1003, "beyond the 1000 items")));
 }
 
+// The menus a new PC gets from the installer or the zip, and the demo café:
+// every customer can click every item of them.
+TEST(SampleMenus, OfferNoShellNoSystemToolAndNoFileDialog) {
+    for (const char* file : {"/../packaging/sample/Menus.ini", "/../demo/text/Menus.ini"}) {
+        const std::optional<std::string> utf8 = ReadFileBytes(std::string(CORVINA_SOURCE_DIR) + file);
+        ASSERT_TRUE(utf8) << file;
+        EXPECT_EQ(Utf8FromBig5(Big5FromUtf8(*utf8)), *utf8) << file << " holds characters that Big5 lacks";
+        const MenuData menu = ReadMenu(ProfileText(Big5FromUtf8(*utf8)));
+        ASSERT_FALSE(menu.channels.empty()) << file;
+        for (const MenuChannel& channel : menu.channels) {
+            for (const MenuLine& line : channel.lines) {
+                EXPECT_EQ(WhatItOpensToCustomers(line.item.Target), std::nullopt)
+                    << file << ": " << Utf8FromBig5(line.item.Caption);
+            }
+        }
+    }
+}
+
+TEST(SampleMenus, TheShellsAndToolsOfAPcAreKnownInAnyLetterCase) {
+    for (const char* target :
+         {"C:\\WINDOWS\\system32\\CMD.EXE", "cmd.exe", "C:/Windows/explorer.exe", "C:\\Windows\\System32\\control.exe",
+          "C:\\Windows\\System32\\WindowsPowerShell\\v1.0\\powershell.exe", "C:\\Windows\\System32\\taskmgr.exe",
+          "C:\\Windows\\System32\\devmgmt.msc", "C:\\Windows\\System32\\ncpa.cpl", "C:\\Windows\\regedit.exe",
+          "C:\\Windows\\notepad.exe", "C:\\Windows\\System32\\mspaint.exe"}) {
+        EXPECT_NE(WhatItOpensToCustomers(target), std::nullopt) << target;
+    }
+    for (const char* target : {"C:\\Games\\cmdr\\Commander.exe", "C:\\Windows\\System32\\calc.exe",
+                               "C:\\Games\\Explorer\\game.exe", "C:\\Docs\\cmd.txt", ""}) {
+        EXPECT_EQ(WhatItOpensToCustomers(target), std::nullopt) << target;
+    }
+}
+
+// The sample as the installer lays it down (Big5, CR LF) is reported as
+// such, and so is any item that gives customers a prompt.
+TEST(MenuCheck, TheSampleAndItemsThatOpenThePcAreReported) {
+    CafeFolder cafe;
+    const std::string sample = *ReadFileBytes(CORVINA_SOURCE_DIR "/../packaging/sample/Menus.ini");
+    std::string crlf;
+    for (const char c : sample) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    cafe.WriteBytes("Menus.ini", Big5FromUtf8(crlf));
+    EXPECT_THAT(cafe.Check(), Contains(Finding("Menus.ini", 1, "still the sample")));
+
+    cafe.WriteBytes("game.exe", "MZ");
+    cafe.WriteBytes("cmd.exe", "MZ");
+    cafe.WriteBig5("Menus.ini",
+                   u8"[Games]\r\nGame=game.exe,,\r\nPrompt=cmd.exe,,\r\nFiles=C:\\Windows\\explorer.exe,,\r\n");
+    EXPECT_THAT(cafe.Check(), UnorderedElementsAre(Finding("Menus.ini", 3, "gives every customer a command prompt"),
+                                                   Finding("Menus.ini", 4, "does not exist"),
+                                                   Finding("Menus.ini", 4, "gives every customer Explorer")));
+}
+
 TEST(MenuCheck, NativePathsKeepTrailBytesThatLookLikeBackslashes) {
     // 許 is A9 5C in Big5: its second byte is no folder separator.
     const Big5 path = T(u8"cafe\\LinkBMP\\許.bmp");
     const Big5 expected = T(u8"cafe/LinkBMP/許.bmp");
     EXPECT_EQ(DiskPath(path), expected);
-    EXPECT_EQ(ResolveInFolder("/cafe/", "C:\\Games\\a.exe"), "C:\\Games\\a.exe");
-    EXPECT_EQ(ResolveInFolder("/cafe/", "\\\\server\\a.exe"), "\\\\server\\a.exe");
-    EXPECT_EQ(ResolveInFolder("/cafe/", "sub\\a.exe"), "/cafe/sub\\a.exe");
 }
 
 }  // namespace

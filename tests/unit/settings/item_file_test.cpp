@@ -90,5 +90,13 @@ TEST(ItemSaveFileOptions, ReadAsWrittenOrBlank) {
     EXPECT_EQ(big5.SaveFileExt, "");
 }
 
+TEST(ItemSaveFileOptions, ARelativeSaveFolderLiesInTheProgramFolder) {
+    EXPECT_EQ(ReadSaveFileOptions(ItemFile("[Options]\r\nSaveFilePath=Save\\Goal\\\r\n"), "C:\\Cafe\\").SaveFilePath,
+              "C:\\Cafe\\Save\\Goal\\");
+    EXPECT_EQ(ReadSaveFileOptions(ItemFile("[Options]\r\nSaveFilePath=C:\\Games\\Save\r\n"), "C:\\Cafe\\").SaveFilePath,
+              "C:\\Games\\Save");
+    EXPECT_EQ(ReadSaveFileOptions(ProfileText{}, "C:\\Cafe\\").SaveFilePath, "");
+}
+
 }  // namespace
 }  // namespace corvina

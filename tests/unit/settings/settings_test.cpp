@@ -120,6 +120,29 @@ TEST(SettingsFiles, MissingFilesReadAsDefaultsAndTheVersionIsStoredInPlace) {
               "[Options]\r\nRemote_iniPath=" + T(u8"\\\\伺服器\\更新") + "\r\nRemote_Update=513\r\n");
 }
 
+// Started at log-on the menu's current folder is the system folder: the
+// settings' own files are found from the program folder instead.
+TEST(SettingsFiles, RelativePathsAreTakenFromTheProgramFolder) {
+    test::TempFolder folder;
+    WriteFileBytes(folder.File("Corvina2.ini"),
+                   "[Options]\r\nLogo=logo.jpg\r\nRemote_SavePath=Records\r\nRemote_iniPath=\\\\srv\\up\r\n");
+    WriteFileBytes(folder.File("Params.ini"),
+                   "[Options]\r\nBackGroud=Backgrounds\\page1.jpg\r\nBackGroudColor1=clWhite\r\n"
+                   "BackGroud2=D:\\p3.jpg\r\nSubItemMAP=NoPic.bmp\r\nHomePage=index.htm\r\n");
+    MenuSettings settings;
+    ReadLocalSettings(folder.Path(), settings);
+    EXPECT_TRUE(ReadMenuSettings(folder.Path(), settings).empty());
+    EXPECT_EQ(settings.Logo, folder.Path() + "logo.jpg");
+    EXPECT_EQ(settings.Remote_SavePath, folder.Path() + "Records\\");
+    EXPECT_EQ(settings.Remote_iniPath, "\\\\srv\\up\\");
+    ASSERT_EQ(settings.PageBackgrounds.size(), 3u);
+    EXPECT_EQ(settings.PageBackgrounds[0].picture, folder.Path() + "Backgrounds\\page1.jpg");
+    EXPECT_EQ(settings.PageBackgrounds[1].picture, "") << "a page without a picture keeps none";
+    EXPECT_EQ(settings.PageBackgrounds[2].picture, "D:\\p3.jpg");
+    EXPECT_EQ(settings.SubItemMAP, folder.Path() + "NoPic.bmp");
+    EXPECT_EQ(settings.HomePage, "index.htm") << "the browser button's own rule completes it";
+}
+
 TEST(SettingsFiles, WriteErrorsAreReported) {
     test::TempFolder folder;
     EXPECT_THROW(StoreLocalVersion(folder.Path() + "missing-folder/", MenuSettings{}), std::runtime_error);

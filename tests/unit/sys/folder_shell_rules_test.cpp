@@ -68,6 +68,33 @@ TEST(ProgramBaseName, CutBeforeTheLastDotOfTheFileName) {
     EXPECT_EQ(FileExtension("C:\\v1.2\\Menu"), "");
 }
 
+// The one rule for every path of the program's files, the checker's too:
+// the current folder never counts.
+TEST(InProgramFolder, FullPathsStayRelativeOnesHangOffTheProgramFolder) {
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", "C:\\Games\\a.exe"), "C:\\Games\\a.exe");
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", "d:pics\\a.jpg"), "d:pics\\a.jpg");
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", "\\\\server\\a.exe"), "\\\\server\\a.exe");
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", "\\Games\\a.exe"), "\\Games\\a.exe");
+    EXPECT_EQ(InProgramFolder("/cafe/", "/srv/a.exe"), "/srv/a.exe");
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", "Backgrounds\\page1.jpg"), "C:\\Cafe\\Backgrounds\\page1.jpg");
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", "..\\Shared\\NoPic.bmp"), "C:\\Cafe\\..\\Shared\\NoPic.bmp");
+    EXPECT_EQ(InProgramFolder("/cafe/", "sub\\a.exe"), "/cafe/sub\\a.exe");
+    // A double-byte first character is no drive, whatever its trail byte.
+    const Big5 picture = T(u8"說明\\許.bmp");
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", picture), "C:\\Cafe\\" + picture);
+    // Blank is no path: it stays blank, and the setting stays off.
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", ""), "");
+    EXPECT_EQ(InProgramFolder("C:\\Cafe\\", "  "), "  ");
+}
+
+TEST(FolderOfFile, UpToTheLastSeparatorNeverATrailByte) {
+    EXPECT_EQ(FolderOfFile("C:\\Games\\Goal\\goal.exe"), "C:\\Games\\Goal\\");
+    EXPECT_EQ(FolderOfFile("C:\\goal.exe"), "C:\\");
+    EXPECT_EQ(FolderOfFile("C:/Games/goal.exe"), "C:/Games/");
+    EXPECT_EQ(FolderOfFile(T(u8"D:\\遊戲\\許功蓋.exe")), T(u8"D:\\遊戲\\"));
+    EXPECT_EQ(FolderOfFile("goal.exe"), "");
+}
+
 TEST(AutoStart, ListsRunRunServicesOrBoth) {
     const Big5 run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     EXPECT_EQ(AutoStartKeys(0), (Folders{run}));

@@ -7,19 +7,26 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <objbase.h>
+#include <shlobj.h>
+
 #include <cstdint>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/instance.h"
 #include "support/processes.h"
 #include "support/shown_taskbar.h"
+#include "support/solid_bmp.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "support/write_lock.h"
 #include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/text.h"
+#include "sys/win32/com_apartment.h"
 
 namespace corvina {
 namespace {
@@ -124,6 +131,46 @@ bool ShowsADialog(DWORD processId) {
     return false;
 }
 
+// The text of the program's visible message box, or empty when it shows none.
+std::wstring MessageBoxTextOf(DWORD processId) {
+    for (HWND window : test::TopLevelWindowsOf(processId)) {
+        if (!IsWindowVisible(window) || ClassOf(window) != L"#32770") continue;
+        wchar_t text[256]{};
+        GetDlgItemTextW(window, 0xFFFF, text, 256);  // the static text of a message box
+        return text;
+    }
+    return {};
+}
+
+// A shortcut at `link` that starts `target` with `arguments` in `folder`.
+bool MakeShortcut(const std::wstring& link, const std::wstring& target, const std::wstring& arguments,
+                  const std::wstring& folder) {
+    const win32::ComApartment com;
+    IShellLinkW* shortcut = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&shortcut)))) {
+        return false;
+    }
+    IPersistFile* file = nullptr;
+    bool saved = SUCCEEDED(shortcut->SetPath(target.c_str())) && SUCCEEDED(shortcut->SetArguments(arguments.c_str())) &&
+                 SUCCEEDED(shortcut->SetWorkingDirectory(folder.c_str())) &&
+                 SUCCEEDED(shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)));
+    if (file != nullptr) {
+        saved = saved && SUCCEEDED(file->Save(link.c_str(), TRUE));
+        file->Release();
+    }
+    shortcut->Release();
+    return saved;
+}
+
+// The screen's pixel there, as Windows shows it to everyone.
+COLORREF ScreenPixel(POINT at) {
+    const HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
 class Corvina2Program : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -133,6 +180,30 @@ protected:
     }
 
     std::wstring Program() const { return WideFromBig5(cafe_.File("Corvina2.exe")); }
+    // A copy of the folder probe at `folder` (inside the café), which
+    // reports its working folder to `folder` + "probe.exe.cwd" when started.
+    void PlaceFolderProbe(const std::string& folder) const {
+        ASSERT_TRUE(SHCreateDirectoryExW(nullptr, WideFromBig5(cafe_.File(folder)).c_str(), nullptr) == ERROR_SUCCESS);
+        ASSERT_TRUE(CopyFileW(test::WinePath(FOLDER_PROBE_EXE).c_str(),
+                              WideFromBig5(cafe_.File(folder + "\\probe.exe")).c_str(), FALSE));
+    }
+    // The working folder the probe at `folder` reported, without a trailing
+    // backslash; empty until it has.
+    std::wstring ProbeReport(const std::string& folder) const { return ProbeLine(folder, 0); }
+    // The command line it was started with.
+    std::wstring ProbeCommandLine(const std::string& folder) const { return ProbeLine(folder, 1); }
+
+private:
+    std::wstring ProbeLine(const std::string& folder, int line) const {
+        const std::optional<std::string> bytes = ReadFileBytes(cafe_.File(folder + "\\probe.exe.cwd"));
+        if (!bytes) return {};
+        std::wstring text(bytes->size() / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), bytes->data(), text.size() * sizeof(wchar_t));
+        const std::size_t feed = text.find(L'\n');
+        return line == 0 ? text.substr(0, feed) : feed == std::wstring::npos ? L"" : text.substr(feed + 1);
+    }
+
+protected:
     // The administrator's log, in UTF-8; empty when there is none.
     std::string AdminLogText() const { return Utf8FromBig5(ReadFileBytes(cafe_.File("Corvina2.log")).value_or("")); }
 
@@ -276,6 +347,114 @@ TEST_F(Corvina2Program, AnUpdateWhoseVersionCannotBeStoredIsLoggedAndTheNewMenuS
     EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u);
     lock.Release();
     EXPECT_EQ(ReadFileBytes(cafe_.File("Corvina2.ini")), local) << "the next start copies again";
+}
+
+// At log-on the menu starts in the system folder. It still finds its own
+// files from its folder (a relative target, page picture and SubItemMAP),
+// and each program it starts runs in the program's own folder.
+TEST_F(Corvina2Program, StartedFromTheSystemFolderItFindsItsFilesAndStartsProgramsInTheirOwnFolders) {
+    PlaceFolderProbe("Games\\A");
+    PlaceFolderProbe("Games\\B");
+    const Color teal = Color::Rgb(0, 128, 128);
+    const Color purple = Color::Rgb(128, 0, 128);
+    ASSERT_TRUE(CreateDirectoryW(WideFromBig5(cafe_.File("Backgrounds")).c_str(), nullptr));
+    WriteFileBytes(cafe_.File("Backgrounds\\page.bmp"), test::SolidBmp(8, 8, teal));
+    WriteFileBytes(cafe_.File("NoPic.bmp"), test::SolidBmp(8, 8, purple));
+    WriteFileBytes(cafe_.File("Params.ini"),
+                   "[Options]\r\nBackGroud=Backgrounds\\page.bmp\r\nSubItemMAP=NoPic.bmp\r\nHideDeskTop=1\r\n");
+    WriteFileBytes(cafe_.File("Menus.ini"), T(u8"[遊戲]\r\n甲=") + cafe_.File("Games\\A\\probe.exe") + ",,\r\n" +
+                                                T(u8"乙=Games\\B\\probe.exe,,\r\n"));
+    wchar_t system[MAX_PATH]{};
+    ASSERT_GT(GetSystemDirectoryW(system, MAX_PATH), 0u);
+
+    test::ChildProcess program(Program(), L"", system);
+    HWND menu = WaitForMenuWindow(program);
+    ASSERT_NE(menu, nullptr);
+    // The channel's page fills the menu below its 51-pixel top bar; its
+    // frames are drawn by it, so the window there is the page.
+    RECT bounds{};
+    GetWindowRect(menu, &bounds);
+    const HWND page = WindowFromPoint({bounds.left + 300, bounds.bottom - 20});
+    ASSERT_NE(page, nullptr);
+    POINT origin{0, 0};
+    ClientToScreen(page, &origin);
+    const auto at = [&](int x, int y) { return POINT{origin.x + x, origin.y + y}; };
+    // Below the first row of frames only the page's own picture shows; the
+    // first picture button (10, 30, 208 x 140) shows the SubItemMAP ground.
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return ScreenPixel(at(20, 300)) == RGB(0, 128, 128); }))
+        << std::hex << ScreenPixel(at(20, 300));
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return ScreenPixel(at(20, 40)) == RGB(128, 0, 128); }))
+        << std::hex << ScreenPixel(at(20, 40));
+
+    for (const int column : {0, 1}) {
+        // The picture buttons of a row lie 253 pixels apart.
+        const LPARAM click = MAKELPARAM(60 + 253 * column, 80);
+        PostMessageW(page, WM_MOUSEMOVE, 0, click);
+        PostMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, click);
+        PostMessageW(page, WM_LBUTTONUP, 0, click);
+    }
+    for (const std::string folder : {"Games\\A", "Games\\B"}) {
+        EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !ProbeReport(folder).empty(); })) << folder;
+        EXPECT_EQ(_wcsicmp(ProbeReport(folder).c_str(), WideFromBig5(cafe_.File(folder)).c_str()), 0)
+            << folder << " ran in " << Utf8FromBig5(Big5FromWide(ProbeReport(folder)));
+    }
+    EXPECT_TRUE(MessageBoxTextOf(program.Id()).empty()) << "no target went missing";
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u);
+}
+
+// Arguments reach a game through a shortcut given as the target: the
+// shortcut's own arguments and "Start in" folder count.
+TEST_F(Corvina2Program, AShortcutAsTargetPassesItsArgumentsAndStartsInItsFolder) {
+    PlaceFolderProbe("Games\\L");
+    ASSERT_TRUE(CreateDirectoryW(WideFromBig5(cafe_.File("Links")).c_str(), nullptr));
+    const std::wstring game = WideFromBig5(cafe_.File("Games\\L"));
+    ASSERT_TRUE(
+        MakeShortcut(WideFromBig5(cafe_.File("Links\\fast.lnk")), game + L"\\probe.exe", L"-fast -level 3", game));
+    WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nHideDeskTop=1\r\n");
+    WriteFileBytes(cafe_.File("Menus.ini"), T(u8"[遊戲]\r\n甲=Links\\fast.lnk,,\r\n"));
+    wchar_t system[MAX_PATH]{};
+    ASSERT_GT(GetSystemDirectoryW(system, MAX_PATH), 0u);
+
+    test::ChildProcess program(Program(), L"", system);
+    HWND menu = WaitForMenuWindow(program);
+    ASSERT_NE(menu, nullptr);
+    RECT bounds{};
+    GetWindowRect(menu, &bounds);
+    const HWND page = WindowFromPoint({bounds.left + 300, bounds.bottom - 20});
+    const LPARAM click = MAKELPARAM(60, 80);
+    PostMessageW(page, WM_MOUSEMOVE, 0, click);
+    PostMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, click);
+    PostMessageW(page, WM_LBUTTONUP, 0, click);
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !ProbeReport("Games\\L").empty(); }))
+        << Utf8FromBig5(Big5FromWide(MessageBoxTextOf(program.Id())));
+    EXPECT_EQ(_wcsicmp(ProbeReport("Games\\L").c_str(), game.c_str()), 0)
+        << Utf8FromBig5(Big5FromWide(ProbeReport("Games\\L")));
+    EXPECT_NE(ProbeCommandLine("Games\\L").find(L"-fast -level 3"), std::wstring::npos)
+        << Utf8FromBig5(Big5FromWide(ProbeCommandLine("Games\\L")));
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u);
+}
+
+// The first-run set-up writes what a running menu has read: "START" beside
+// it says so and ends, and the running menu stays as it is.
+TEST_F(Corvina2Program, StartWhileAMenuRunsAsksToCloseItFirst) {
+    test::ChildProcess first(Program(), L"");
+    HWND menu = WaitForMenuWindow(first);
+    ASSERT_NE(menu, nullptr);
+
+    test::ChildProcess setup(Program(), L"start");
+    std::wstring text;
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !(text = MessageBoxTextOf(setup.Id())).empty(); }));
+    EXPECT_NE(text.find(L"請先關閉執行中的選單"), std::wstring::npos) << Utf8FromBig5(Big5FromWide(text));
+    for (HWND window : test::TopLevelWindowsOf(setup.Id())) {
+        if (ClassOf(window) == L"#32770") PostMessageW(window, WM_COMMAND, IDOK, 0);
+    }
+    EXPECT_EQ(setup.WaitForExit(kTimeoutMs), 0u);
+    EXPECT_FALSE(ReadFileBytes(cafe_.File("Corvina2.ini")).has_value()) << "no set-up ran";
+    EXPECT_EQ(VisibleMenuWindowOf(first), menu);
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.WaitForExit(kTimeoutMs), 0u);
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST_F(ItemActions, APictureClickHandsTheWholeTargetToTheShellHoweverLong) {
     ASSERT_EQ(machine_.programsRun.size(), 1u);
     EXPECT_EQ(machine_.programsRun[0].file, target);
     EXPECT_EQ(machine_.programsRun[0].parameters, "");
-    EXPECT_EQ(machine_.programsRun[0].folder, "");
+    EXPECT_EQ(machine_.programsRun[0].folder, target.substr(0, target.rfind('\\') + 1)) << "its own folder, whole";
     EXPECT_EQ(machine_.programsRun[0].showCommand, SW_SHOWNOACTIVATE);
 }
 

@@ -16,6 +16,7 @@
 #include "support/memory_dib.h"
 #include "support/message_box_answerer.h"
 #include "support/recording_machine.h"
+#include "support/solid_bmp.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "sys/files.h"
@@ -82,32 +83,6 @@ protected:
     MenuSettings settings_;
     std::vector<ui::test::SeenBox> boxes_;
 };
-
-// A 24-bit .bmp file of one colour.
-std::string SolidBmp(int width, int height, Color color) {
-    const int rowBytes = (width * 3 + 3) / 4 * 4;
-    std::string file(54 + static_cast<std::size_t>(rowBytes * height), '\0');
-    const auto put = [&](std::size_t at, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) file[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put(2, static_cast<std::uint32_t>(file.size()));
-    put(10, 54);
-    put(14, 40);
-    put(18, static_cast<std::uint32_t>(width));
-    put(22, static_cast<std::uint32_t>(height));
-    put(26, 1 | (24 << 16));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = 54 + static_cast<std::size_t>(y * rowBytes + 3 * x);
-            file[at] = static_cast<char>(color.Blue());
-            file[at + 1] = static_cast<char>(color.Green());
-            file[at + 2] = static_cast<char>(color.Red());
-        }
-    }
-    return file;
-}
 
 // Where the eleventh frame goes: three columns of normal frames fit 800
 // pixels and four fit 1024; small frames fit four and five.
@@ -277,7 +252,7 @@ TEST_F(MenuPages, AnItemWithoutAPictureShowsItsProgramsIconOnTheFrameOrTheBackgr
     const Color teal = Color::Rgb(0, 128, 128);
     MenuSettings withBackground;
     withBackground.SubItemMAP = cafe_.File("back.bmp");
-    WriteCafeFile("back.bmp", SolidBmp(4, 4, teal));
+    WriteCafeFile("back.bmp", test::SolidBmp(4, 4, teal));
     WriteParams(std::string("SubItemMAP=").append(withBackground.SubItemMAP).append("\r\n"));
     auto onBackground = itemPicture(withBackground);
     ASSERT_TRUE(AwaitPictures(*onBackground, {1}));
@@ -384,7 +359,7 @@ TEST_F(MenuPages, AThousandItemsCostOneBitmapEachAndNoWindowEach) {
 TEST_F(MenuPages, AFramesPictureFollowsWhenItsPageIsShown) {
     const Color teal = Color::Rgb(0, 128, 128);
     CreateDirectoryW(WideFromBig5(cafe_.File("LinkBMP")).c_str(), nullptr);
-    WriteCafeFile("LinkBMP\\teal.bmp", SolidBmp(50, 40, teal));
+    WriteCafeFile("LinkBMP\\teal.bmp", test::SolidBmp(50, 40, teal));
     WriteMenus(Channel("A", 1) + Channel("B", 1) + Channel("C", 2, "teal.bmp"));
     auto menu = Start();
     // Far from the first page: nothing made for it yet.

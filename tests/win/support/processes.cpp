@@ -24,7 +24,8 @@ std::wstring WinePath(std::string_view unixPath) {
     return path;
 }
 
-ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {
+ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments,
+                           const std::wstring& currentFolder) {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
@@ -41,8 +42,8 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     std::wstring commandLine = L"\"" + program + L"\" " + arguments;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &info)) {
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                        currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup, &info)) {
         throw std::runtime_error("CreateProcessW failed");
     }
     const win32::ScopedHandle thread(info.hThread);

@@ -20,8 +20,9 @@ std::wstring WinePath(std::string_view unixPath);
 
 class ChildProcess {
 public:
-    // Starts `program` with `arguments`; its standard output is captured.
-    ChildProcess(const std::wstring& program, const std::wstring& arguments);
+    // Starts `program` with `arguments` in `currentFolder` (empty: this
+    // process's); its standard output is captured.
+    ChildProcess(const std::wstring& program, const std::wstring& arguments, const std::wstring& currentFolder = {});
     // A child still running when the test ends is terminated.
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
