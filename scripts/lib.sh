@@ -26,9 +26,11 @@ start_xvfb() {
     number_file=$(mktemp) || return 1
     Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     XVFB_PID=$!
-    for i in $(seq 1 100); do
+    # A busy machine can take a while; the screen counts once a client
+    # can really open it.
+    for i in $(seq 1 300); do
         n=$(head -n1 "$number_file")
-        if [ -n "$n" ]; then
+        if [[ $n =~ ^[0-9]+$ ]] && xdpyinfo -display ":$n" >/dev/null 2>&1; then
             rm -f "$number_file"
             export DISPLAY=":$n"
             return 0
@@ -37,6 +39,7 @@ start_xvfb() {
         sleep 0.1
     done
     rm -f "$number_file"
+    stop_xvfb
     echo "could not start Xvfb" >&2
     return 1
 }
