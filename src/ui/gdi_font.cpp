@@ -24,7 +24,9 @@ win32::GdiObject<HFONT> CreateGdiFont(const Font& font) {
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::wstring asked = WideFromBig5(font.face);
+    // Cut as the field cuts it, so that the face looked up is the one asked for.
+    std::wstring asked = WideFromBig5(font.face);
+    if (asked.size() >= LF_FACESIZE) asked.resize(LF_FACESIZE - 1);
     Application* application = Application::Current();
     const std::wstring face = application ? application->Faces().FaceFor(asked) : Big5FaceFor(asked);
     const std::size_t length = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
