@@ -41,7 +41,10 @@ public:
     std::optional<DEVMODEW> CurrentDisplayMode() override { return std::nullopt; }
     LONG ApplyDisplayMode(const DEVMODEW&, DWORD) override { return DISP_CHANGE_FAILED; }
     long long RunProgram(const Big5&, const Big5&, const Big5&, int) override { return 42; }
-    void OpenWebPage(const Big5&, int) override {}
+    long long OpenWebPage(const Big5&, int) override { return 42; }
+    bool TakeForeground(HWND) override { return true; }
+    bool IsForeground(HWND) override { return true; }
+    bool AllowMessageFromAnyLevel(HWND, UINT) override { return true; }
 };
 
 // A picture of its own for every item: gradients and bands set by the number.

@@ -42,7 +42,9 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) 2026 The Corvina2 projec
 
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Corvina2.exe"
-!define MUI_FINISHPAGE_RUN_PARAMETERS "START"
+; The wizard only: this run has the installer's elevated rights, and a menu
+; must never go on with them (the café client could not reach it).
+!define MUI_FINISHPAGE_RUN_PARAMETERS "START SETUPONLY"
 !define MUI_FINISHPAGE_RUN_TEXT "$(RunFirstRun)"
 !define MUI_FINISHPAGE_RUN_NOTCHECKED
 

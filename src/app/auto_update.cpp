@@ -93,7 +93,13 @@ UpdateOutcome AutoUpdate(const Big5& programFolder, const Big5& programFileName,
     }
     if (!settings.Remote_AutoUpdate) return UpdateOutcome::SwitchedOff;
     const Big5& source = settings.Remote_iniPath;
-    if (source.empty() || !FolderExists(source)) return UpdateOutcome::NoSource;
+    if (source.empty()) return UpdateOutcome::NoSource;
+    // An unreachable share costs the start at most the probe's deadline.
+    const FolderProbe probe = hooks.probeSource ? hooks.probeSource(source) : ProbeFolder(source);
+    if (probe == FolderProbe::NoAnswer) {
+        Report(hooks, T(u8"自動更新來源 ") + source + T(u8" 沒有回應，本次不更新，下次啟動時再試。"));
+    }
+    if (probe != FolderProbe::Reachable) return UpdateOutcome::NoSource;
     const std::int32_t remote = ReadRemoteVersion(source);
     if (VersionNumber(remote) == settings.Remote_Update) return UpdateOutcome::UpToDate;
 

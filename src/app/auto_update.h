@@ -9,6 +9,7 @@
 
 #include "settings/settings.h"
 #include "sys/big5.h"
+#include "sys/folder_probe.h"
 
 namespace corvina {
 
@@ -24,6 +25,8 @@ struct UpdateHooks {
     std::function<void()> closeWait;  // after it, in every case
     // A fault for the administrator: start-up goes on without it.
     std::function<void(const Big5& text)> report;
+    // Whether the source answers; ProbeFolder with kShareProbeDeadline when unset.
+    std::function<FolderProbe(const Big5& folder)> probeSource;
 };
 
 // Remote_Update of the source folder's Update.ini; 0 when missing.

@@ -25,7 +25,8 @@ struct InstanceClaim {
     bool first = false;
     InstanceMarker marker;
     // Name taken: the window stored by the running instance, or nothing when
-    // its block could not be read.
+    // its block could not be read (also when it is closed to this process's
+    // rights: that instance runs all the same).
     std::optional<HWND> running;
 };
 

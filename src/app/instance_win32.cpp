@@ -48,6 +48,9 @@ InstanceClaim ClaimInstanceName(const Big5& name, HWND window) {
         const win32::ScopedHandle block(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, wideName.c_str()));
         if (block) claim.running = ReadStoredWindow(block.Get());
         return claim;
+    } else if (GetLastError() == ERROR_ACCESS_DENIED) {
+        // Made by a menu with other rights (elevated, say): it runs all the same.
+        return claim;
     }
 
     HANDLE created = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBlockSize, wideName.c_str());
@@ -58,6 +61,7 @@ InstanceClaim ClaimInstanceName(const Big5& name, HWND window) {
         claim.running = ReadStoredWindow(block.Get());
         return claim;
     }
+    if (!block && error == ERROR_ACCESS_DENIED) return claim;
 
     claim.first = true;
     if (!block) return claim;

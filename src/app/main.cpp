@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/first_run.h"
 #include "app/instance.h"
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -28,6 +29,12 @@ StartupOptions ReadStartupOptions() {
     return {ProgramFolderOf(ExecutablePath()), HasFirstRunSwitch(views)};
 }
 
+bool SetupOnly() {
+    const std::vector<Big5> arguments = CommandLineArguments();
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    return HasSetupOnlySwitch(views);
+}
+
 // Whatever ends the run after a successful claim, the marker goes first.
 struct InstanceRelease {
     InstanceRelease() = default;
@@ -47,6 +54,10 @@ int Run() {
     const win32::ComApartment com;
     MenuSettings settings;
     ui::Application application(T(u8"Corvina2"));
+    if (SetupOnly()) {
+        RunFirstRunWizard(options.programFolder);
+        return 0;
+    }
     SetInstanceWindow(application.Handle());
     // The set-up is not run beside a running menu, nor is that menu brought
     // over the message.

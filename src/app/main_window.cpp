@@ -16,17 +16,20 @@
 #include "orders/order_log_file.h"
 #include "settings/item_file.h"
 #include "settings/settings_files.h"
+#include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/folder_rules.h"
 #include "sys/profile_file.h"
 #include "sys/text.h"
 #include "sys/wait_ticks.h"
+#include "sys/win32/desktop_icons.h"
 #include "sys/win32/file_ops.h"
 #include "sys/win32/file_type.h"
 #include "sys/win32/local_time.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/picture_error.h"
+#include "widgets/front_window.h"
 #include "widgets/wait_window.h"
 
 namespace corvina {
@@ -70,7 +73,7 @@ Big5 IconFileFor(const Big5& target) { return TargetIsProgram(target) ? target :
 }  // namespace
 
 TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions options)
-    : TfHintForm(L"TfSmenu", settings.HideTaskBar),
+    : TfHintForm(L"TfSmenu", settings.HideTaskBar, &machine),
       machine_(machine),
       settings_(settings),
       options_(std::move(options)),
@@ -103,6 +106,9 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     cafe_.SetOrderWindowFactory([this] { return MakeOrderWindow(); });
     cafe_.SetConsumptionListCloser([] { CloseConsumptionList(); });
     cafe_.SetOrderLogClearer([this] { ClearOrderLog(); });
+    // The menu coming back (after a game, on another start, on 5025) takes
+    // the front as the menu's own shows do.
+    ui::Application::Instance().OnBringToFront = [this](HWND window) { ComeToFront(machine_, window); };
 }
 
 std::unique_ptr<OrderWindow> TfSmenu::MakeOrderWindow() {
@@ -135,10 +141,23 @@ std::vector<CreationStep> TfSmenu::CreationSteps() {
 
 void TfSmenu::DoCreate() {
     TfHintForm::DoCreate();
+    AllowCafeMessages();
     const std::vector<CreationStep> steps = CreationSteps();
     completedSteps_ = RunCreationSteps(steps, CloseWaitWindow, [](const std::exception& error) {
         ui::Application::Instance().HandleException(error);
     });
+}
+
+// A café client elevated while the menu is not, or the reverse, would
+// otherwise lose every one of these to Windows' integrity-level filter.
+void TfSmenu::AllowCafeMessages() {
+    for (const UINT message : {kMsgCafeAnnounce, kMsgCafeOpenOrders, kMsgCafeSessionEnd, kMsgCafeCloseMenu,
+                               static_cast<unsigned>(WM_COPYDATA)}) {
+        if (!machine_.AllowMessageFromAnyLevel(Handle(), message)) {
+            log_.Write(T(u8"無法讓較高或較低權限的用戶端程式送入訊息 ") + std::to_string(message) +
+                       T(u8"：用戶端程式與選單須以相同權限執行（同為或同不為系統管理員）"));
+        }
+    }
 }
 
 void TfSmenu::RunFirstRunWizard() {
@@ -340,7 +359,7 @@ void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
     }
     if (page < 0) return;
     if (page == 0 && desktopTab && desktopCapture_ == nullptr) {
-        const HWND desktop = FindWindowW(L"Progman", nullptr);
+        const HWND desktop = FindDesktopIconsWindow();
         if (desktop != nullptr && IsWindow(desktop)) {
             desktopCapture_ = desktop;
             machine_.SetWindowParent(desktop, pages_.Page(0).Handle());
@@ -422,6 +441,7 @@ LRESULT TfSmenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TfSmenu::DoDestroy() {
+    ui::Application::Instance().OnBringToFront = nullptr;
     idle_.SetEnabled(false);
     pictures_.Stop();
     if (desktopCapture_ != nullptr) machine_.SetWindowParent(desktopCapture_, nullptr);

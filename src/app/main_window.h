@@ -87,6 +87,7 @@ protected:
 
 private:
     std::vector<CreationStep> CreationSteps();
+    void AllowCafeMessages();
     void RunFirstRunWizard();
     void AutoUpdate();
     void ClearOrderLog();

@@ -11,6 +11,11 @@ bool HasFirstRunSwitch(std::span<const std::string_view> arguments) {
     return !arguments.empty() && EqualsIgnoreAsciiCase(arguments.front(), "START");
 }
 
+bool HasSetupOnlySwitch(std::span<const std::string_view> arguments) {
+    return HasFirstRunSwitch(arguments) && arguments.size() >= 2 &&
+           EqualsIgnoreAsciiCase(arguments[1], kSetupOnlySwitch);
+}
+
 Big5 ProgramFolderOf(std::string_view executablePath) {
     return AddTrailingBackslash(executablePath.substr(0, LastBackslashEnd(executablePath)));
 }

@@ -15,6 +15,12 @@ namespace corvina {
 // "START" in any letter case as the first argument; later arguments never count.
 bool HasFirstRunSwitch(std::span<const std::string_view> arguments);
 
+// "START SETUPONLY" (any letter case): the installer's run, which may carry
+// the installer's elevated rights, ends after the wizard instead of going
+// on into a menu with those rights.
+inline constexpr std::string_view kSetupOnlySwitch = "SETUPONLY";
+bool HasSetupOnlySwitch(std::span<const std::string_view> arguments);
+
 // The folder part of the executable's path, ending in a backslash.
 Big5 ProgramFolderOf(std::string_view executablePath);
 

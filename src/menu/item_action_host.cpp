@@ -69,7 +69,7 @@ void ItemActionWindows::OpenHomePage() {
     const std::optional<Big5> address = HomePageAddress(settings_.HomePage, programFolder_);
     if (!address) return;
     settings_.HomePage = *address;
-    corvina::OpenWebPage(machine_, *address, SW_SHOWMAXIMIZED);
+    OpenWebPage(*address);
 }
 
 void ItemActionWindows::B_intoBrowserClick(ui::Control&) { OpenHomePage(); }
@@ -88,7 +88,9 @@ int ItemActionWindows::RunProgram(const Big5& target, const Big5& folder) {
 
 void ItemActionWindows::ShowError(const Big5& message) { ui::ShowError(message); }
 
-void ItemActionWindows::OpenWebPage(const Big5& address) { corvina::OpenWebPage(machine_, address, SW_SHOWMAXIMIZED); }
+void ItemActionWindows::OpenWebPage(const Big5& address) {
+    if (!corvina::OpenWebPage(machine_, address, SW_SHOWMAXIMIZED)) ui::ShowError(WebPageFailedMessage());
+}
 
 int ItemActionWindows::ShowPopupBox(const std::vector<Big5>& entries, const PopupBoxStyle& style) {
     const PopupPlace place = Place();

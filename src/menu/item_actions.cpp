@@ -70,6 +70,7 @@ Point PopupAnchorPoint(const Rect& buttonInParent) {
 
 Big5 MissingTargetMessage() { return T(u8"執行路徑或檔案不存在！"); }
 Big5 RunFailedMessage() { return T(u8"檔案執行失敗！"); }
+Big5 WebPageFailedMessage() { return T(u8"無法開啟網頁，請通知櫃台！"); }
 
 std::vector<Big5> RecordsMenuEntries() { return {T(u8"讀取遊戲記錄"), T(u8"儲存遊戲記錄")}; }
 

@@ -49,6 +49,7 @@ Point PopupAnchorPoint(const Rect& buttonInParent);
 
 Big5 MissingTargetMessage();  // "執行路徑或檔案不存在！"
 Big5 RunFailedMessage();      // "檔案執行失敗！"
+Big5 WebPageFailedMessage();  // the browser would not open the page
 
 std::vector<Big5> RecordsMenuEntries();
 PopupBoxStyle RecordsPopupStyle();

@@ -10,10 +10,16 @@
 
 namespace corvina {
 
-ScreenModeInfo ScreenMode() { return ClassifyScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); }
+ScreenModeInfo ScreenMode() {
+    const ScreenPixels screen = ScreenPixelSize();
+    return ClassifyScreen(screen.width, screen.height);
+}
 
 bool ChangeScreenMode(Machine& machine, int width, int height, int bitsPerPixel, bool setBits) {
-    switch (ChangeDisplayMode(machine, width, height, bitsPerPixel, setBits)) {
+    const ScreenModeOutcome outcome = ChangeDisplayMode(machine, width, height, bitsPerPixel, setBits);
+    // Told before the outcome: the size may still have changed.
+    if (outcome.depthRefused) ui::ShowInformation(ColorModeUnavailableMessage());
+    switch (outcome.change) {
         case ScreenModeChange::SettingsUnread:
             return false;
         case ScreenModeChange::Refused:

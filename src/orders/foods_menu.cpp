@@ -50,7 +50,7 @@ void ApplyLook(const CellLook& look, ui::Font& font, Big5& text) {
 
 TffoodsMenu::TffoodsMenu(Machine& machine, const MenuSettings& settings, Big5 programFolder, bool& entryGranted,
                          OrderWindowLinks links)
-    : TfHintForm(L"TffoodsMenu", settings.HideTaskBar),
+    : TfHintForm(L"TffoodsMenu", settings.HideTaskBar, &machine),
       machine_(machine),
       settings_(settings),
       programFolder_(std::move(programFolder)),

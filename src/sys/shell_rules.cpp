@@ -9,6 +9,8 @@ constexpr std::string_view kAutoStartRoot = "Software\\Microsoft\\Windows\\Curre
 constexpr unsigned kNoConfirmation = 0x10;
 constexpr unsigned kFilesOnly = 0x80;
 constexpr unsigned kNoConfirmMkdir = 0x200;
+constexpr unsigned kSilent = 0x4;
+constexpr unsigned kNoErrorInterface = 0x400;
 }  // namespace
 
 std::vector<Big5> AutoStartKeys(int which) {
@@ -42,7 +44,13 @@ Big5 AutoStartCommandLine(std::string_view programFolder, std::string_view baseN
     return Big5{programFolder} + Big5{baseName} + ".exe";
 }
 
-unsigned ShellCopyFlags(bool createFolders) { return kNoConfirmation | (createFolders ? kNoConfirmMkdir : kFilesOnly); }
+unsigned ShellCopyFlags(bool createFolders) {
+    // Nothing of the shell's own on the customer's screen, where the topmost
+    // loading window could hide a question and the start would wait forever:
+    // the program reports a failed copy itself.
+    const unsigned quiet = kNoConfirmation | kNoConfirmMkdir | kSilent | kNoErrorInterface;
+    return createFolders ? quiet : quiet | kFilesOnly;
+}
 
 Big5 QuotedProgramPath(std::string_view openCommand) {
     const std::size_t first = openCommand.find('"');
@@ -54,5 +62,7 @@ Big5 QuotedProgramPath(std::string_view openCommand) {
 Big5 RestartNeededMessage() { return T(u8"需要重新啟動電腦，方始生效！"); }
 
 Big5 ScreenModeRefusedMessage() { return T(u8"此螢幕不支援所選的顯示模式，設定未變更！"); }
+
+Big5 ColorModeUnavailableMessage() { return T(u8"此電腦的 Windows 不提供所選的色彩模式，色彩維持不變。"); }
 
 }  // namespace corvina

@@ -23,7 +23,8 @@ Big5 AutoStartData(std::string_view commandLine);
 // The first-run wizard's command line: folder + base name + ".exe".
 Big5 AutoStartCommandLine(std::string_view programFolder, std::string_view baseName);
 
-// FOF_NOCONFIRMATION, with FOF_NOCONFIRMMKDIR or FOF_FILESONLY.
+// FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_SILENT | FOF_NOERRORUI,
+// and FOF_FILESONLY without `createFolders`.
 unsigned ShellCopyFlags(bool createFolders);
 
 // ShellExecute's result codes above 32 mean success.
@@ -37,5 +38,7 @@ Big5 QuotedProgramPath(std::string_view openCommand);
 Big5 RestartNeededMessage();
 // Its error when the display refuses the mode.
 Big5 ScreenModeRefusedMessage();
+// Its notice when the colour depth is refused and only the size changes.
+Big5 ColorModeUnavailableMessage();
 
 }  // namespace corvina

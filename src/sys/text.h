@@ -4,6 +4,7 @@
 // Big5 into UTF-16 for every W call. Code page 950 is always named
 // explicitly: the PC's own language setting never matters.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,11 @@ inline Big5 T(std::u8string_view utf8) {
 
 #ifdef _WIN32
 std::wstring WideFromBig5(std::string_view big5);
+// Characters without a Big5 form become "?", never a look-alike.
 Big5 Big5FromWide(std::wstring_view wide);
+// Nothing when any character has no Big5 form: such a name is never used
+// as a path (it would name another file, or none).
+std::optional<Big5> ExactBig5FromWide(std::wstring_view wide);
 #endif
 
 }  // namespace corvina

@@ -215,7 +215,11 @@ void Application::PassActivationOn() {
     // A modal window over the main form keeps its place in front of it.
     HWND target = GetLastActivePopup(Handle());
     if (target == Handle() || !IsWindowVisible(target) || !IsWindowEnabled(target)) target = mainForm_->Handle();
-    SetForegroundWindow(target);
+    if (OnBringToFront) {
+        OnBringToFront(target);
+    } else {
+        SetForegroundWindow(target);
+    }
 }
 
 UINT Application::LiveCountsMessage() {

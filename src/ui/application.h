@@ -14,6 +14,7 @@
 
 #include "sys/big5.h"
 #include "sys/win32/handles.h"
+#include "ui/font_face.h"
 #include "ui/form_ptr.h"
 #include "ui/session_scope.h"
 
@@ -71,6 +72,9 @@ public:
     // window last active over it.
     void Minimize();
     void Restore();
+    // How an activation passed on brings its window to the front; by
+    // default SetForegroundWindow.
+    std::function<void(HWND)> OnBringToFront;
 
     // The error report of exceptions that escape event handlers. Tests and
     // callers may replace it; by default ShowException.
@@ -78,6 +82,9 @@ public:
     void HandleException(const std::exception& error) noexcept;
     // A message box with the error's text (Big5).
     void ShowException(const std::exception& error);
+
+    // The faces fonts for Big5 text are made with on this PC.
+    FontFaces& Faces() { return fontFaces_; }
 
     // How long the pointer rests on a control with ShowHint before its Hint
     // shows, in milliseconds.
@@ -135,6 +142,7 @@ private:
     std::unique_ptr<Timer> hintTimer_;
     std::unique_ptr<HintWindow> hint_;
     SessionScope session_;
+    FontFaces fontFaces_;
 };
 
 }  // namespace corvina::ui

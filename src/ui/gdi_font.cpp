@@ -4,6 +4,8 @@
 #include <string>
 
 #include "sys/text.h"
+#include "ui/application.h"
+#include "ui/font_face.h"
 
 namespace corvina::ui {
 
@@ -15,12 +17,18 @@ win32::GdiObject<HFONT> CreateGdiFont(const Font& font) {
     description.lfItalic = Has(font.style, FontStyle::Italic) ? TRUE : FALSE;
     description.lfUnderline = Has(font.style, FontStyle::Underline) ? TRUE : FALSE;
     description.lfStrikeOut = Has(font.style, FontStyle::StrikeOut) ? TRUE : FALSE;
-    description.lfCharSet = DEFAULT_CHARSET;
+    // The program's text is Big5: the font mapper then prefers faces that
+    // have its characters, whatever the PC's language.
+    description.lfCharSet = CHINESEBIG5_CHARSET;
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::wstring face = WideFromBig5(font.face);
+    // Cut as the field cuts it, so that the face looked up is the one asked for.
+    std::wstring asked = WideFromBig5(font.face);
+    if (asked.size() >= LF_FACESIZE) asked.resize(LF_FACESIZE - 1);
+    Application* application = Application::Current();
+    const std::wstring face = application ? application->Faces().FaceFor(asked) : Big5FaceFor(asked);
     const std::size_t length = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
     std::copy_n(face.begin(), length, description.lfFaceName);
     return win32::GdiObject<HFONT>(CreateFontIndirectW(&description));

@@ -29,7 +29,9 @@ using ItemList = std::unique_ptr<ITEMIDLIST, ItemListFree>;
 Big5 PathOf(LPCITEMIDLIST item) {
     wchar_t path[MAX_PATH]{};
     if (item == nullptr || !SHGetPathFromIDListW(item, path)) return {};
-    return Big5FromWide(path);
+    // A folder whose name has no Big5 form counts as none chosen: the
+    // program could never reach it by that name.
+    return ExactBig5FromWide(path).value_or(Big5{});
 }
 
 Rect ScreenRectOf(HWND window) {

@@ -4,12 +4,13 @@
 
 #include "sys/text.h"
 #include "ui/application.h"
+#include "widgets/front_window.h"
 #include "widgets/hint_form_placement.h"
 
 namespace corvina {
 
-TfHintForm::TfHintForm(std::wstring_view className, const bool& hideTaskBar)
-    : ui::Form(className, ui::BorderStyle::None), hideTaskBar_(hideTaskBar) {
+TfHintForm::TfHintForm(std::wstring_view className, const bool& hideTaskBar, Machine* machine)
+    : ui::Form(className, ui::BorderStyle::None), hideTaskBar_(hideTaskBar), machine_(machine) {
     SetClientSize(792, 573);
     SetColor(corvina::Color::System(15));  // button face
     SetFont(ui::Font(T(u8"MS Sans Serif"), 11));
@@ -26,7 +27,11 @@ Rect TfHintForm::ScreenBounds() const {
 
 void TfHintForm::PlaceOnScreen() {
     SetBounds(ScreenBounds());
-    SetForegroundWindow(Handle());
+    if (machine_ != nullptr) {
+        ComeToFront(*machine_, Handle());
+    } else {
+        SetForegroundWindow(Handle());
+    }
 }
 
 void TfHintForm::DoShow() {
@@ -39,7 +44,20 @@ void TfHintForm::DoActivate() {
     if (ui::Application* application = ui::Application::Current()) {
         ShowWindow(application->Handle(), SW_HIDE);
     }
+    if (machine_ != nullptr) ActivatedInFront(*machine_, Handle());
     ui::Form::DoActivate();
+}
+
+void TfHintForm::DoDestroy() {
+    ForgetKeptOnTop(Handle());
+    ui::Form::DoDestroy();
+}
+
+LRESULT TfHintForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The customer switched to this program while the window was already
+    // its active one: no activation of the window itself follows.
+    if (message == WM_ACTIVATEAPP && wParam != FALSE && machine_ != nullptr) ActivatedInFront(*machine_, Handle());
+    return ui::Form::HandleMessage(message, wParam, lParam);
 }
 
 LRESULT TfHintForm::NonClientHitTest(int, int) { return HTTRANSPARENT; }

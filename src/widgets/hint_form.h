@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "sys/win32/machine.h"
 #include "ui/form.h"
 
 namespace corvina {
@@ -13,8 +14,10 @@ namespace corvina {
 class TfHintForm : public ui::Form {
 public:
     // `hideTaskBar` is the settings' HideTaskBar, read at every show: the
-    // settings are read after the form is made.
-    TfHintForm(std::wstring_view className, const bool& hideTaskBar);
+    // settings are read after the form is made. Every show takes the
+    // foreground through `machine` (kept topmost when refused); without
+    // one, as Windows grants it.
+    TfHintForm(std::wstring_view className, const bool& hideTaskBar, Machine* machine = nullptr);
 
 protected:
     // Where every show places the form.
@@ -22,12 +25,15 @@ protected:
 
     void DoShow() override;
     void DoActivate() override;
+    void DoDestroy() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT NonClientHitTest(int x, int y) override;
 
 private:
     void PlaceOnScreen();
 
     const bool& hideTaskBar_;
+    Machine* machine_;
 };
 
 }  // namespace corvina

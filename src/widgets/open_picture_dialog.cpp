@@ -2,7 +2,9 @@
 
 #include <commdlg.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "sys/text.h"
 #include "ui/application.h"
@@ -44,7 +46,10 @@ bool TOpenPictureDialog::Execute() {
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&dialog)) return false;
     name.resize(name.find(L'\0'));
-    fileName_ = Big5FromWide(name);
+    // A name without a Big5 form could never be opened again: none chosen.
+    std::optional<Big5> exact = ExactBig5FromWide(name);
+    if (!exact) return false;
+    fileName_ = std::move(*exact);
     return true;
 }
 

@@ -17,20 +17,36 @@ DEVMODEW RequestedDisplayMode(const DEVMODEW& current, int width, int height, in
     return mode;
 }
 
-ScreenModeChange ChangeDisplayMode(Machine& machine, int width, int height, int bitsPerPixel, bool setBits) {
+namespace {
+
+bool Accepted(LONG answer) { return answer == DISP_CHANGE_SUCCESSFUL || answer == DISP_CHANGE_RESTART; }
+
+}  // namespace
+
+ScreenModeOutcome ChangeDisplayMode(Machine& machine, int width, int height, int bitsPerPixel, bool setBits) {
+    ScreenModeOutcome outcome;
     const std::optional<DEVMODEW> current = machine.CurrentDisplayMode();
-    if (!current) return ScreenModeChange::SettingsUnread;
-    const DEVMODEW mode = RequestedDisplayMode(*current, width, height, bitsPerPixel, setBits);
-    const LONG tried = machine.ApplyDisplayMode(mode, CDS_TEST);
-    if (tried != DISP_CHANGE_SUCCESSFUL && tried != DISP_CHANGE_RESTART) return ScreenModeChange::Refused;
+    if (!current) return outcome;
+    DEVMODEW mode = RequestedDisplayMode(*current, width, height, bitsPerPixel, setBits);
+    LONG tried = machine.ApplyDisplayMode(mode, CDS_TEST);
+    if (!Accepted(tried) && setBits && bitsPerPixel < 32) {
+        outcome.depthRefused = true;
+        mode = RequestedDisplayMode(*current, width, height, 0, false);
+        tried = machine.ApplyDisplayMode(mode, CDS_TEST);
+    }
+    outcome.change = ScreenModeChange::Refused;
+    if (!Accepted(tried)) return outcome;
     switch (machine.ApplyDisplayMode(mode, CDS_UPDATEREGISTRY)) {
         case DISP_CHANGE_SUCCESSFUL:
-            return ScreenModeChange::Done;
+            outcome.change = ScreenModeChange::Done;
+            break;
         case DISP_CHANGE_RESTART:
-            return ScreenModeChange::RestartNeeded;
+            outcome.change = ScreenModeChange::RestartNeeded;
+            break;
         default:
-            return ScreenModeChange::Refused;
+            break;
     }
+    return outcome;
 }
 
 }  // namespace corvina

@@ -21,7 +21,17 @@ enum class ScreenModeChange {
 // and the rest stay as they are.
 DEVMODEW RequestedDisplayMode(const DEVMODEW& current, int width, int height, int bitsPerPixel, bool setBits);
 
-// Tests the mode with CDS_TEST, then applies it with CDS_UPDATEREGISTRY.
-ScreenModeChange ChangeDisplayMode(Machine& machine, int width, int height, int bitsPerPixel, bool setBits);
+struct ScreenModeOutcome {
+    ScreenModeChange change = ScreenModeChange::SettingsUnread;
+    // The depth asked for was refused and left as it is; the rest went on.
+    bool depthRefused = false;
+};
+
+// Tests the mode with CDS_TEST, then applies it with CDS_UPDATEREGISTRY. A
+// depth below 32 bits that the test refuses (as Windows 8 and later do for
+// every program that declares them) is dropped, and the size alone is
+// tested and applied: the customer's area choice never waits on a colour
+// choice the PC cannot have.
+ScreenModeOutcome ChangeDisplayMode(Machine& machine, int width, int height, int bitsPerPixel, bool setBits);
 
 }  // namespace corvina

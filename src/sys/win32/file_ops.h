@@ -20,8 +20,9 @@ bool ForceFolder(const Big5& path);
 // One shell copy of a file name or pattern into a folder, without any
 // question: same names are replaced. With `createFolders` the pattern's
 // subfolders come along (and missing folders are made), without it only
-// files. The shell may show its own progress and errors. An empty source
-// copies nothing and fails. True when the shell reports success.
+// files. The shell shows nothing of its own (no progress, no question, no
+// error): the caller reports a failure. An empty source copies nothing and
+// fails. True when the shell reports success.
 bool CopyFilesTo(const Big5& source, const Big5& destination, bool createFolders);
 
 }  // namespace corvina

@@ -1,7 +1,8 @@
 #pragma once
 // The one seam for side effects on the machine that a test must never cause
 // for real: the taskbar, the desktop window, the clock, the display mode,
-// starting programs through the shell and opening the browser. The program
+// starting programs through the shell, opening the browser, taking the
+// foreground and opening the window to other integrity levels. The program
 // uses WindowsMachine; tests hand in a recording fake.
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <optional>
 
 #include "sys/big5.h"
+#include "sys/win32/desktop_icons.h"
 
 namespace corvina {
 
@@ -19,8 +21,9 @@ public:
 
     // Shows (restored) or hides the taskbar window; nothing without one.
     virtual void ShowTaskbar(bool show) = 0;
-    // Makes `window` a child of `parent`, or gives it back to the screen
-    // when `parent` is null (the desktop icons' window).
+    // Makes `window` (the desktop icons' window) a child of `parent`, or,
+    // when `parent` is null, gives it back exactly as it was taken: its
+    // parent, styles and place.
     virtual void SetWindowParent(HWND window, HWND parent) = 0;
     // Sets the computer's local time.
     virtual void SetClock(const SYSTEMTIME& localTime) = 0;
@@ -31,8 +34,17 @@ public:
     virtual LONG ApplyDisplayMode(const DEVMODEW& mode, DWORD flags) = 0;
     // The shell's "open" of a file; its result code (above 32 is success).
     virtual long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) = 0;
-    // The browser program with the address as its only parameter.
-    virtual void OpenWebPage(const Big5& address, int showCommand) = 0;
+    // The shell's "open" of a web address (the default browser) or of a
+    // page file (its program); its result code (above 32 is success).
+    virtual long long OpenWebPage(const Big5& address, int showCommand) = 0;
+    // SetForegroundWindow: false when Windows keeps another window in front
+    // (it only flashes a taskbar button then).
+    virtual bool TakeForeground(HWND window) = 0;
+    // Whether `window` is the one the customer works with now.
+    virtual bool IsForeground(HWND window) = 0;
+    // Lets `message` reach `window` from a process of another integrity
+    // level (ChangeWindowMessageFilterEx); false when refused.
+    virtual bool AllowMessageFromAnyLevel(HWND window, UINT message) = 0;
 };
 
 class WindowsMachine final : public Machine {
@@ -43,7 +55,10 @@ public:
     std::optional<DEVMODEW> CurrentDisplayMode() override;
     LONG ApplyDisplayMode(const DEVMODEW& mode, DWORD flags) override;
     long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) override;
-    void OpenWebPage(const Big5& address, int showCommand) override;
+    long long OpenWebPage(const Big5& address, int showCommand) override;
+    bool TakeForeground(HWND window) override;
+    bool IsForeground(HWND window) override;
+    bool AllowMessageFromAnyLevel(HWND window, UINT message) override;
 
     // After a crash, from any thread: the window taken last goes back to
     // the screen and the taskbar is shown, without waiting on any window
@@ -52,8 +67,10 @@ public:
 
 private:
     // The window made a child by SetWindowParent and not given back yet;
-    // read by the crash handler on whichever thread crashed.
+    // read by the crash handler on whichever thread crashed. `record_` is
+    // written before `taken_` names its window, and read only after.
     std::atomic<HWND> taken_{nullptr};
+    TakenWindow record_;
 };
 
 }  // namespace corvina

@@ -22,18 +22,27 @@ void WindowsMachine::ShowTaskbar(bool show) {
 
 void WindowsMachine::SetWindowParent(HWND window, HWND parent) {
     if (!IsWindow(window)) return;
-    SetParent(window, parent);
     if (parent != nullptr) {
-        taken_ = window;
+        if (taken_.load() == window) {
+            SetParent(window, parent);
+            return;
+        }
+        record_ = TakeAsChild(window, parent);
+        taken_.store(window);
+        return;
+    }
+    HWND expected = window;
+    if (taken_.compare_exchange_strong(expected, nullptr)) {
+        GiveBack(record_);
     } else {
-        HWND expected = window;
-        taken_.compare_exchange_strong(expected, nullptr);
+        SetParent(window, nullptr);
     }
 }
 
 void WindowsMachine::GiveBackAfterCrash() noexcept {
-    // SetParent talks to the window's own thread (the shell's), never ours.
-    if (HWND taken = taken_.exchange(nullptr); taken != nullptr && IsWindow(taken)) SetParent(taken, nullptr);
+    // Nothing here waits on a window of this process: the taken window is
+    // the shell's, and so is its parent.
+    if (HWND taken = taken_.exchange(nullptr); taken != nullptr) GiveBack(record_);
     // Posted: the shell shows it even after this process has gone.
     if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) ShowWindowAsync(taskbar, SW_RESTORE);
 }
@@ -61,9 +70,19 @@ long long WindowsMachine::RunProgram(const Big5& file, const Big5& parameters, c
     return reinterpret_cast<INT_PTR>(result);
 }
 
-void WindowsMachine::OpenWebPage(const Big5& address, int showCommand) {
+long long WindowsMachine::OpenWebPage(const Big5& address, int showCommand) {
+    // The address itself: the shell hands it to the default browser.
     const std::wstring wideAddress = WideFromBig5(address);
-    ShellExecuteW(nullptr, L"open", L"IEXPLORE", wideAddress.c_str(), nullptr, showCommand);
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", wideAddress.c_str(), nullptr, nullptr, showCommand);
+    return reinterpret_cast<INT_PTR>(result);
+}
+
+bool WindowsMachine::TakeForeground(HWND window) { return SetForegroundWindow(window) != FALSE; }
+
+bool WindowsMachine::IsForeground(HWND window) { return window != nullptr && GetForegroundWindow() == window; }
+
+bool WindowsMachine::AllowMessageFromAnyLevel(HWND window, UINT message) {
+    return ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr) != FALSE;
 }
 
 }  // namespace corvina

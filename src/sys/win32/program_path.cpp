@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "sys/folder_rules.h"
@@ -12,13 +13,32 @@
 
 namespace corvina {
 
+namespace {
+
+// A folder whose name has no Big5 form (a user's name in another script)
+// is reached by its short name, which is plain ASCII where short names exist.
+Big5 PathInBig5(const std::wstring& path) {
+    if (std::optional<Big5> exact = ExactBig5FromWide(path)) return *exact;
+    std::wstring shortPath(MAX_PATH, L'\0');
+    const DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+    if (length > 0 && length < shortPath.size()) {
+        shortPath.resize(length);
+        if (std::optional<Big5> exact = ExactBig5FromWide(shortPath)) return *exact;
+    }
+    // Left with "?" for what has no form: it names no file at all, so the
+    // menu finds no data and says so instead of opening another's.
+    return Big5FromWide(path);
+}
+
+}  // namespace
+
 Big5 ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return Big5FromWide(path);
+            return PathInBig5(path);
         }
         path.resize(path.size() * 2);
     }

@@ -1,11 +1,15 @@
 #include "sys/win32/shell_run.h"
 
+#include "sys/shell_rules.h"
+
 namespace corvina {
 
 long long RunProgram(Machine& machine, const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) {
     return machine.RunProgram(file, parameters, folder, showCommand);
 }
 
-void OpenWebPage(Machine& machine, const Big5& address, int showCommand) { machine.OpenWebPage(address, showCommand); }
+bool OpenWebPage(Machine& machine, const Big5& address, int showCommand) {
+    return !address.empty() && ShellRunSucceeded(machine.OpenWebPage(address, showCommand));
+}
 
 }  // namespace corvina

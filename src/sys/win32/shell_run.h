@@ -11,7 +11,8 @@ namespace corvina {
 // shell's result code, above 32 for success.
 long long RunProgram(Machine& machine, const Big5& file, const Big5& parameters, const Big5& folder, int showCommand);
 
-// The browser program with the address as its only parameter.
-void OpenWebPage(Machine& machine, const Big5& address, int showCommand);
+// A web address in the PC's default browser, a page file in its program:
+// the shell opens the address itself. True when the shell reports success.
+bool OpenWebPage(Machine& machine, const Big5& address, int showCommand);
 
 }  // namespace corvina

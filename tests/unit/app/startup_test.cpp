@@ -24,6 +24,16 @@ TEST(FirstRunSwitch, OnlyTheFirstArgumentInAnyCase) {
     EXPECT_FALSE(HasFirstRunSwitch(Args{}));
 }
 
+TEST(FirstRunSwitch, TheInstallersRunEndsAfterTheWizardOnlyRightAfterStart) {
+    using Args = std::vector<std::string_view>;
+    EXPECT_TRUE(HasSetupOnlySwitch(Args{"START", "SETUPONLY"}));
+    EXPECT_TRUE(HasSetupOnlySwitch(Args{"start", "SetupOnly", "x"}));
+    EXPECT_FALSE(HasSetupOnlySwitch(Args{"START"}));
+    EXPECT_FALSE(HasSetupOnlySwitch(Args{"SETUPONLY", "START"}));
+    EXPECT_FALSE(HasSetupOnlySwitch(Args{"START", "x", "SETUPONLY"}));
+    EXPECT_FALSE(HasSetupOnlySwitch(Args{"x", "SETUPONLY"}));
+}
+
 TEST(ProgramFolder, FolderOfTheExecutableWithOneBackslash) {
     EXPECT_EQ(ProgramFolderOf("C:\\Corvina2\\Corvina2.exe"), "C:\\Corvina2\\");
     EXPECT_EQ(ProgramFolderOf("\\\\server\\share\\menu\\Corvina2.exe"), "\\\\server\\share\\menu\\");

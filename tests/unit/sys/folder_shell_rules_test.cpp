@@ -112,8 +112,9 @@ TEST(AutoStart, SmallLettersLeaveDoubleByteCharactersWhole) {
 }
 
 TEST(ShellRules, CopyFlagsQuotedProgramsAndSuccessCodes) {
-    EXPECT_EQ(ShellCopyFlags(true), 0x210u);
-    EXPECT_EQ(ShellCopyFlags(false), 0x90u);
+    // No confirmation, no folder question, no progress, no error window.
+    EXPECT_EQ(ShellCopyFlags(true), 0x614u);
+    EXPECT_EQ(ShellCopyFlags(false), 0x694u);
     EXPECT_EQ(QuotedProgramPath("\"C:\\Program Files\\Ed\\ed.exe\" \"%1\""), "C:\\Program Files\\Ed\\ed.exe");
     EXPECT_EQ(QuotedProgramPath("notepad.exe %1"), "notepad.exe %1");
     EXPECT_EQ(QuotedProgramPath("\"half"), "\"half");

@@ -148,6 +148,25 @@ TEST_F(AutoUpdateTest, NoUpdateWhenSwitchedOffOrTheShareIsGone) {
     EXPECT_EQ(ShownWaitText(), nullptr);
 }
 
+TEST_F(AutoUpdateTest, AShareThatDoesNotAnswerInTimeIsReportedAndNothingIsCopied) {
+    Local(1);
+    Remote(2);
+    UpdateHooks hooks;
+    std::vector<Big5> probed;
+    hooks.probeSource = [&](const Big5& folder) {
+        probed.push_back(folder);
+        return FolderProbe::NoAnswer;
+    };
+    hooks.copyFiles = [this](const Big5&, const Big5&, bool) { return ++copies_, true; };
+    hooks.report = [this](const Big5& fault) { reports_.push_back(Utf8FromBig5(fault)); };
+    EXPECT_EQ(AutoUpdate(program_.Path(), {}, settings_, hooks), UpdateOutcome::NoSource);
+    EXPECT_EQ(probed, std::vector<Big5>{share_.Path()});
+    EXPECT_EQ(copies_, 0);
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_THAT(reports_[0], HasSubstr(Utf8FromBig5(share_.Path())));
+    EXPECT_EQ(StoredVersion(), 1);
+}
+
 TEST_F(AutoUpdateTest, AFailedCopyStoresNothingSoTheNextStartTriesAgain) {
     Local(1);
     Remote(2);

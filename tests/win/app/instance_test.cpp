@@ -1,5 +1,9 @@
 #include "app/instance.h"
 
+#include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -50,6 +54,27 @@ TEST(InstanceMarker, SecondProcessReadsTheFirstOnesWindowUntilTheMarkerGoes) {
         EXPECT_EQ(RunProbe(L"read", name), Taken(window.Get()));
     }
     EXPECT_EQ(RunProbe(L"read", name), "first");
+}
+
+// A menu started with other rights (elevated, say) made the marker; this
+// one may not open it, and must not take that for none running.
+TEST(InstanceMarker, AMarkerClosedToThisProcessCountsAsARunningInstance) {
+    const win32::OwnedWindow window = test::MakeTestWindow(L"second instance");
+    const Big5 name = UniqueName();
+    PSECURITY_DESCRIPTOR nobody = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:", SDDL_REVISION_1, &nobody, nullptr));
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, nobody, FALSE};
+    const win32::ScopedHandle other(
+        CreateFileMappingW(INVALID_HANDLE_VALUE, &attributes, PAGE_READWRITE, 0, 4, WideFromBig5(name).c_str()));
+    LocalFree(nobody);
+    ASSERT_TRUE(other);
+    ASSERT_EQ(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, WideFromBig5(name).c_str()), nullptr);
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+
+    const InstanceClaim claim = ClaimInstanceName(name, window.Get());
+    EXPECT_FALSE(claim.first);
+    EXPECT_FALSE(claim.running);
+    EXPECT_FALSE(claim.marker.block);
 }
 
 // The public pair works on the process-wide marker; leave none behind.

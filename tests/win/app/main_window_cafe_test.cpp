@@ -22,6 +22,7 @@
 #include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/text.h"
+#include "ui/timer.h"
 #include "ui/ui_fixture.h"
 
 namespace corvina {
@@ -86,6 +87,50 @@ TEST_F(MainWindowCafe, TheOrderingWindowOpensOnTheClientsRequestAndClosesAtTheSe
     Pump();
     EXPECT_EQ(menu->Cafe().OrderWindowOpen(), nullptr);
     EXPECT_THAT(client.events, ::testing::Contains("209:"));
+    EXPECT_THAT(errors_, IsEmpty());
+}
+
+bool Topmost(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// A game in front: Windows refuses the menu the foreground, so the ordering
+// window stays above the game until the customer activates it, and only
+// then becomes an ordinary window again.
+TEST_F(MainWindowCafe, ARefusedForegroundKeepsTheOrderingWindowOnTopUntilTheCustomerActivatesIt) {
+    machine_.refuseForeground = true;
+    test::FakeCafeClient client(L"not searched");
+    auto menu = Start();
+    SendMessageW(menu->Handle(), kMsgCafeAnnounce, 0, client.HandleParam());
+    HWND order = nullptr;
+    bool onTopWhenShown = false;
+    bool onTopAfterAnotherActivation = false;
+    bool onTopAfterTheCustomers = true;
+    ui::Timer look(20, true);
+    look.OnTimer = [&](ui::Timer& timer) {
+        order = FindWindowW(L"TffoodsMenu", nullptr);
+        if (order == nullptr || !IsWindowVisible(order)) return;
+        timer.SetEnabled(false);
+        onTopWhenShown = Topmost(order);
+        // Activated inside this program while the game keeps the front.
+        SendMessageW(order, WM_ACTIVATE, WA_ACTIVE, 0);
+        onTopAfterAnotherActivation = Topmost(order);
+        machine_.customerActivated = order;
+        SendMessageW(order, WM_ACTIVATE, WA_CLICKACTIVE, 0);
+        onTopAfterTheCustomers = Topmost(order);
+        PostMessageW(menu->Handle(), kMsgCafeSessionEnd, 0, 0);
+    };
+    SendMessageW(menu->Handle(), kMsgCafeOpenOrders, 0, 0);
+    Pump();
+    ASSERT_NE(order, nullptr);
+    EXPECT_THAT(machine_.foregroundAsked, ::testing::Contains(order));
+    EXPECT_TRUE(onTopWhenShown);
+    EXPECT_TRUE(onTopAfterAnotherActivation);
+    EXPECT_FALSE(onTopAfterTheCustomers);
+    EXPECT_EQ(menu->Cafe().OrderWindowOpen(), nullptr);
+
+    // Granted, nothing is kept on top.
+    machine_.refuseForeground = false;
+    menu->Show();
+    EXPECT_FALSE(Topmost(menu->Handle()));
     EXPECT_THAT(errors_, IsEmpty());
 }
 

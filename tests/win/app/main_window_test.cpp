@@ -48,6 +48,28 @@ TEST_F(MainWindowStart, StepsRunInOrderAndTheTaskbarComesBackAtTheEnd) {
     EXPECT_TRUE(errors_.empty());
 }
 
+TEST_F(MainWindowStart, TheCafeClientsMessagesComeInFromAnyIntegrityLevelOrTheRefusalIsLogged) {
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
+    {
+        auto menu = Start();
+        std::vector<UINT> allowed;
+        for (const auto& entry : machine_.messagesAllowed) {
+            EXPECT_EQ(entry.window, menu->Handle());
+            allowed.push_back(entry.message);
+        }
+        EXPECT_THAT(allowed, ::testing::UnorderedElementsAre(5024u, 5025u, 5026u, 5027u, UINT{WM_COPYDATA}));
+        EXPECT_EQ(ReadFileBytes(menu->Log().Path()).value_or(""), "");
+    }
+    machine_.messagesAllowed.clear();
+    machine_.allowMessages = false;
+    auto menu = Start();
+    EXPECT_EQ(machine_.messagesAllowed.size(), 5u);
+    const Big5 log = ReadFileBytes(menu->Log().Path()).value_or("");
+    EXPECT_THAT(log, HasSubstr("5025"));
+    EXPECT_THAT(log, HasSubstr(T(u8"系統管理員")));
+    EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
+}
+
 TEST_F(MainWindowStart, AMenuWithoutChannelsIsReportedAndEndsTheRun) {
     WriteCafeFile(u8"Menus.ini", u8"; nothing yet\r\n");
     {

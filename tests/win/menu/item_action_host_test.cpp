@@ -4,6 +4,8 @@
 #include "menu/item_action_host.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -208,6 +210,28 @@ TEST_F(ItemActions, AHomePageInTheProgramFolderIsPrefixedOnceAndKept) {
     settings_.HomePage = "HTTP://cafe.example/";
     host_.OpenHomePage();
     EXPECT_EQ(machine_.webPagesOpened, (std::vector<Big5>{prefixed, prefixed, "HTTP://cafe.example/"}));
+}
+
+TEST_F(ItemActions, APageTheShellWillNotOpenIsToldToTheCustomer) {
+    settings_.HomePage = "https://cafe.example/";
+    machine_.webPageAnswer = SE_ERR_NOASSOC;
+    std::vector<ui::test::SeenBox> seen;
+    {
+        const ui::test::BoxAnswerer answerer(seen, IDOK);
+        host_.OpenHomePage();
+    }
+    EXPECT_EQ(machine_.webPagesOpened, std::vector<Big5>{"https://cafe.example/"});
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, WideFromBig5(WebPageFailedMessage()));
+
+    // Opened: no message.
+    machine_.webPageAnswer = 42;
+    seen.clear();
+    {
+        const ui::test::BoxAnswerer answerer(seen, IDOK);
+        host_.OpenHomePage();
+    }
+    EXPECT_TRUE(seen.empty());
 }
 
 TEST_F(ItemActions, AMenuThatIsClosingStartsNothingStillQueuedOrAnsweredLate) {

@@ -83,8 +83,8 @@ TEST_F(ScreenSettingsTest, ARestartIsToldAndTheFormStillShowsAgainUnlessTheSetti
 // told so instead of being asked to restart for nothing.
 TEST_F(ScreenSettingsTest, ARefusedModeIsAFailureWithoutTheRestartNotice) {
     machine_.testAnswer = DISP_CHANGE_BADMODE;
-    Setup(kColorFull, kArea1024);
-    EXPECT_THAT(machine_.calls, ElementsAre("CurrentDisplayMode", "TestDisplayMode(1024x768x16)"))
+    Setup(-1, kArea1024);
+    EXPECT_THAT(machine_.calls, ElementsAre("CurrentDisplayMode", "TestDisplayMode(1024x768)"))
         << "never applied after a failed test";
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].text, L"此螢幕不支援所選的顯示模式，設定未變更！");
@@ -97,6 +97,35 @@ TEST_F(ScreenSettingsTest, ARefusedModeIsAFailureWithoutTheRestartNotice) {
     ASSERT_EQ(boxes_.size(), 2u);
     EXPECT_EQ(boxes_[1].text, L"此螢幕不支援所選的顯示模式，設定未變更！");
     EXPECT_EQ(shownAgain_, 0);
+}
+
+// Windows 8 and later refuse every depth below 32 bits: the size still
+// changes, the depth stays, and the customer learns why his colour choice
+// did nothing.
+TEST_F(ScreenSettingsTest, ARefusedLowDepthLeavesTheDepthAndStillChangesTheSize) {
+    machine_.refusesBelow32Bits = true;
+    for (const int color : {kColor256, kColorFull}) {
+        machine_.calls.clear();
+        boxes_.clear();
+        Setup(color, kArea800);
+        const std::string depth = color == kColor256 ? "8" : "16";
+        EXPECT_THAT(machine_.calls, ElementsAre("CurrentDisplayMode", "TestDisplayMode(800x600x" + depth + ")",
+                                                "TestDisplayMode(800x600)", "ApplyDisplayMode(800x600)"));
+        EXPECT_EQ(machine_.modesAsked.back().dmFields, static_cast<DWORD>(DM_PELSWIDTH | DM_PELSHEIGHT));
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0].text, L"此電腦的 Windows 不提供所選的色彩模式，色彩維持不變。");
+    }
+    EXPECT_EQ(shownAgain_, 2);
+
+    // The size refused as well: both are told, nothing is applied.
+    machine_.calls.clear();
+    boxes_.clear();
+    machine_.testAnswer = DISP_CHANGE_BADMODE;
+    Setup(kColor256, kArea1024);
+    EXPECT_THAT(machine_.calls,
+                ElementsAre("CurrentDisplayMode", "TestDisplayMode(1024x768x8)", "TestDisplayMode(1024x768)"));
+    EXPECT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(shownAgain_, 2);
 }
 
 // The preselection on this screen, as "<width>x<height> <colour> <area>",

@@ -36,6 +36,10 @@ public:
         text.append(flags == CDS_TEST || flags == CDS_UPDATEREGISTRY ? ")" : ",other flags)");
         calls.push_back(std::move(text));
         modesAsked.push_back(mode);
+        // Windows 8 and later refuse every mode below 32 bits, tested or not.
+        if (refusesBelow32Bits && (mode.dmFields & DM_BITSPERPEL) && mode.dmBitsPerPel < 32) {
+            return DISP_CHANGE_BADMODE;
+        }
         return flags == CDS_TEST ? testAnswer : applyAnswer;
     }
     long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) override {
@@ -43,9 +47,25 @@ public:
         programsRun.push_back({file, parameters, folder, showCommand});
         return runAnswer;
     }
-    void OpenWebPage(const Big5& address, int) override {
+    long long OpenWebPage(const Big5& address, int) override {
         calls.push_back("OpenWebPage");
         webPagesOpened.push_back(address);
+        return webPageAnswer;
+    }
+    // Real unless `refuseForeground`: then Windows' refusal, and only the
+    // window in `customerActivated` counts as in front.
+    bool TakeForeground(HWND window) override {
+        foregroundAsked.push_back(window);
+        if (refuseForeground) return false;
+        return SetForegroundWindow(window) != FALSE;
+    }
+    bool IsForeground(HWND window) override {
+        if (refuseForeground) return window != nullptr && window == customerActivated;
+        return window != nullptr && GetForegroundWindow() == window;
+    }
+    bool AllowMessageFromAnyLevel(HWND window, UINT message) override {
+        messagesAllowed.push_back({window, message});
+        return allowMessages;
     }
 
     struct Reparent {
@@ -61,6 +81,16 @@ public:
     std::vector<SYSTEMTIME> clockSettings;
     std::vector<ProgramRun> programsRun;
     std::vector<Big5> webPagesOpened;
+    long long webPageAnswer = 42;
+    std::vector<HWND> foregroundAsked;
+    bool refuseForeground = false;
+    HWND customerActivated = nullptr;
+    struct AllowedMessage {
+        HWND window;
+        UINT message;
+    };
+    std::vector<AllowedMessage> messagesAllowed;
+    bool allowMessages = true;
     // The display's mode now: 1024 x 768, 32 bits, 75 Hz.
     std::optional<DEVMODEW> currentMode = [] {
         DEVMODEW mode{};
@@ -75,6 +105,7 @@ public:
     std::vector<DEVMODEW> modesAsked;
     LONG testAnswer = DISP_CHANGE_SUCCESSFUL;
     LONG applyAnswer = DISP_CHANGE_SUCCESSFUL;
+    bool refusesBelow32Bits = false;
     long long runAnswer = 42;
 };
 

@@ -32,4 +32,13 @@ win32::OwnedWindow MakeWindowOfClass(const wchar_t* className, const wchar_t* ti
     return window;
 }
 
+win32::OwnedWindow MakeChildOfClass(const wchar_t* className, HWND parent, RECT bounds) {
+    Register(className);
+    win32::OwnedWindow window(CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left,
+                                              bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                                              parent, nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (!window) throw std::runtime_error("cannot create a test child window");
+    return window;
+}
+
 }  // namespace corvina::test
