@@ -69,7 +69,14 @@ void LockDownThread::SetTaskbarsHidden(bool hidden) {
     WaitForSingleObject(ready_, INFINITE);
 }
 
-void LockDownThread::StopAfterCrash() noexcept { PostThreadMessageW(threadId_, WM_QUIT, 0, 0); }
+void LockDownThread::StopAfterCrash() noexcept {
+    // A hook whose thread the crash report suspends (to write the dump)
+    // holds up every key press, and under Wine the report itself: gone
+    // first, within a bound in case the crash is on that thread.
+    constexpr DWORD kUnhookWithinMs = 1000;
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    WaitForSingleObject(ready_, kUnhookWithinMs);
+}
 
 void LockDownThread::Run() {
     MSG message{};
@@ -116,6 +123,7 @@ void LockDownThread::Run() {
     }
     if (hook != nullptr) UnhookWindowsHookEx(hook);
     hookFilter = nullptr;
+    SetEvent(ready_);
 }
 
 }  // namespace corvina

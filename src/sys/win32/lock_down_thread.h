@@ -27,8 +27,8 @@ public:
     // Both wait until the thread has done it.
     void SetKeysLocked(bool locked);
     void SetTaskbarsHidden(bool hidden);
-    // From a crashing thread, without waiting: the hook goes and the
-    // taskbars stay as the crash handler leaves them.
+    // From a crashing thread: the hook goes (waited for a moment at most)
+    // and the taskbars stay as the crash handler leaves them.
     void StopAfterCrash() noexcept;
 
 private:

@@ -233,7 +233,7 @@ TEST_F(Corvina2Program, EveryWayOutShowsTheHiddenTaskbarAgain) {
 
         TakeWayOut(menu, way);
         EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u) << NameOf(way);
-        EXPECT_TRUE(taskbar.Visible()) << NameOf(way);
+        EXPECT_TRUE(taskbar.Visible()) << NameOf(way) << AdminLogText();
         if (!taskbar.Visible()) ShowWindow(taskbar.Window(), SW_SHOWNA);
     }
 }
