@@ -84,11 +84,12 @@ TEST_F(MainWindowStart, WithoutCanQuitOnlyTheCafeClientEndsTheMenu) {
     EXPECT_TRUE(test::PumpUntil(5000, [&] { return app_.Terminated(); }));
 }
 
-TEST_F(MainWindowStart, WithCanQuitAltF4EndsTheMenu) {
+// Alt+F4 itself, through the window manager, is the real program's test.
+TEST_F(MainWindowStart, WithCanQuitACloseFromOutsideEndsTheMenu) {
     WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
     auto menu = Start();
     app_.SetMainForm(menu.get());
-    SendMessageW(menu->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(menu->Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(app_.Terminated());
 }
 
