@@ -114,6 +114,7 @@ int RunMenuWatch(const WatchArguments& arguments, const Big5& programFolder) {
         if (IsSet(properExit) || GetSystemMetrics(SM_SHUTTINGDOWN)) return 0;
         Big5 what;
         if (end == MenuEnd::Hung) {
+            // A dump of the hung menu for support belongs here, before it is ended.
             TerminateProcess(menu.Get(), kHungExitCode);
             WaitForSingleObject(menu.Get(), INFINITE);
             what = T(u8"選單程式 60 秒沒有回應，監看程式已將它結束");
