@@ -36,8 +36,10 @@ constexpr int kHeight = 480;
 class StillMachine final : public Machine {
 public:
     void ShowTaskbar(bool) override {}
+    void LockKeys(bool) override {}
+    void KeepMenuRunning(bool) override {}
     void SetWindowParent(HWND, HWND) override {}
-    void SetClock(const SYSTEMTIME&) override {}
+    DWORD SetClock(const SYSTEMTIME&) override { return ERROR_SUCCESS; }
     std::optional<DEVMODEW> CurrentDisplayMode() override { return std::nullopt; }
     LONG ApplyDisplayMode(const DEVMODEW&, DWORD) override { return DISP_CHANGE_FAILED; }
     long long RunProgram(const Big5&, const Big5&, const Big5&, int) override { return 42; }

@@ -39,6 +39,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) 2026 The Corvina2 projec
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
+!include "FileFunc.nsh"
 
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Corvina2.exe"
@@ -48,6 +49,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) 2026 The Corvina2 projec
 !define MUI_FINISHPAGE_RUN_TEXT "$(RunFirstRun)"
 !define MUI_FINISHPAGE_RUN_NOTCHECKED
 
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -70,8 +72,11 @@ LangString GuideEntry ${LANG_TRADCHINESE} "管理者說明"
 LangString GuideEntry ${LANG_ENGLISH} "Administrator's reference"
 LangString UninstallEntry ${LANG_TRADCHINESE} "移除 Corvina2"
 LangString UninstallEntry ${LANG_ENGLISH} "Uninstall Corvina2"
+LangString LockFolder ${LANG_TRADCHINESE} "鎖定程式資料夾 (使用者只能讀取與執行；自動更新將無法使用)"
+LangString LockFolder ${LANG_ENGLISH} "Lock the program folder (users read and run only; no automatic update)"
 
-Section "Corvina2"
+Section "Corvina2" SecProgram
+  SectionIn RO
   SetShellVarContext all
   SetRegView 64
   SetOutPath "$INSTDIR"
@@ -113,6 +118,39 @@ Section "Corvina2"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
+
+; Off unless chosen (on the components page, or /LOCKFOLDER when silent):
+; a café that updates automatically needs the folder writable. Users
+; (S-1-5-32-545) may read and run everything and write only the files the
+; menu writes, which must exist for that; nobody but SYSTEM and the
+; administrators may add a file (a DLL beside the program) or replace one.
+!macro UserWritable FILE
+  ${IfNot} ${FileExists} "$INSTDIR\${FILE}"
+    FileOpen $0 "$INSTDIR\${FILE}" w
+    FileClose $0
+  ${EndIf}
+  nsExec::ExecToLog 'icacls "$INSTDIR\${FILE}" /grant *S-1-5-32-545:(R,W)'
+!macroend
+
+Section /o "$(LockFolder)" SecLockFolder
+  nsExec::ExecToLog 'icacls "$INSTDIR" /inheritance:r /grant:r *S-1-5-18:(OI)(CI)F *S-1-5-32-544:(OI)(CI)F \
+      *S-1-5-32-545:(OI)(CI)RX /T /C'
+  !insertmacro UserWritable "GoodsLog.Lst"
+  !insertmacro UserWritable "Corvina2.ini"
+  !insertmacro UserWritable "Corvina2.log"
+  !insertmacro UserWritable "Corvina2.log.1"
+  !insertmacro UserWritable "Corvina2.crash.txt"
+  !insertmacro UserWritable "Corvina2.dmp"
+SectionEnd
+
+Function .onInit
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/LOCKFOLDER" $R1
+  ${IfNot} ${Errors}
+    SectionSetFlags ${SecLockFolder} ${SF_SELECTED}
+  ${EndIf}
+FunctionEnd
 
 ; The wizard stores the autostart command in small letters, in double
 ; quotes when it holds a blank; only a value that starts this folder's

@@ -48,6 +48,9 @@ void SetInstanceWindow(HWND window);
 // False when another instance runs; with `activate` that one is brought back.
 bool ClaimInstance(const Big5& name, bool activate);
 
+// The window that the instance holding `name` stored; nothing while none runs.
+std::optional<HWND> RunningInstanceWindow(const Big5& name);
+
 // Unmaps and closes the marker; does nothing when none is held.
 void ReleaseInstance();
 

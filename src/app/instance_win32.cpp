@@ -39,6 +39,12 @@ HWND HandleFromBits(std::uint32_t bits) {
     return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(bits)));
 }
 
+std::optional<HWND> RunningInstanceWindow(const Big5& name) {
+    const win32::ScopedHandle block(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, WideFromBig5(name).c_str()));
+    if (!block) return std::nullopt;
+    return ReadStoredWindow(block.Get());
+}
+
 InstanceClaim ClaimInstanceName(const Big5& name, HWND window) {
     const std::wstring wideName = WideFromBig5(name);
     InstanceClaim claim;

@@ -4,12 +4,14 @@
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "app/first_run.h"
 #include "app/instance.h"
 #include "app/main_window.h"
+#include "app/menu_watch.h"
 #include "app/startup.h"
 #include "settings/settings.h"
 #include "sys/text.h"
@@ -45,6 +47,13 @@ struct InstanceRelease {
 
 int Run() {
     const StartupOptions options = ReadStartupOptions();
+    {
+        const std::vector<Big5> arguments = CommandLineArguments();
+        const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+        if (const std::optional<WatchArguments> watch = ParseWatchArguments(views)) {
+            return RunMenuWatch(*watch, options.programFolder);
+        }
+    }
     // Declared in the order they are needed, so that each outlives what
     // uses it: the main window's destruction gives the desktop window and
     // the taskbar back through `machine` and reads `settings`, and COM is

@@ -133,6 +133,7 @@ std::vector<CreationStep> TfSmenu::CreationSteps() {
         {"settings strip", [this] { stripShown_ = false; }},
         {"buttons", [this] { EnableButtons(); }},
         {"taskbar", [this] { ApplyTaskbarSetting(); }},
+        {"lock-down", [this] { ApplyLockDown(); }},
         {"screen choices", [this] { PreselectScreenChoices(); }},
         {"strip place", [this] { PlaceSettingsStrip(); }},
         {"menu", [this] { BuildMenu(); }},
@@ -190,6 +191,24 @@ void TfSmenu::EnableButtons() {
 void TfSmenu::ApplyTaskbarSetting() {
     if (LockDownFor(settings_).hideTaskbar) machine_.ShowTaskbar(false);
 }
+
+void TfSmenu::ApplyLockDown() {
+    if (settings_.HideTaskBar) {
+        machine_.LockKeys(true);
+        keysLocked_ = true;
+    }
+    // A menu the customer cannot leave, or that hides the taskbar from him,
+    // comes back when it ends any other way.
+    if (settings_.HideTaskBar || !settings_.CanQuit) machine_.KeepMenuRunning(true);
+}
+
+void TfSmenu::ReleaseLockDown() {
+    if (keysLocked_) machine_.LockKeys(false);
+    keysLocked_ = false;
+    machine_.KeepMenuRunning(false);
+}
+
+void TfSmenu::SessionEnding() { ReleaseLockDown(); }
 
 void TfSmenu::PreselectScreenChoices() { corvina::PreselectScreenChoices(Rg_Color(), RG_Area()); }
 
@@ -435,6 +454,10 @@ LRESULT TfSmenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ChannelShown(pictures_.ShownChannel());
         }
     }
+    // Without CanQuit only the café client, an empty menu or Windows
+    // ending the session end the menu.
+    if (ui::IsOutsideCloseRequest(message, wParam) && !settings_.CanQuit) return 0;
+    if (message == WM_ENDSESSION && wParam != FALSE) SessionEnding();
     LRESULT result = 0;
     if (cafe_.HandleMessage(message, wParam, lParam, result)) return result;
     return TfHintForm::HandleMessage(message, wParam, lParam);
@@ -446,6 +469,7 @@ void TfSmenu::DoDestroy() {
     pictures_.Stop();
     if (desktopCapture_ != nullptr) machine_.SetWindowParent(desktopCapture_, nullptr);
     machine_.ShowTaskbar(true);
+    ReleaseLockDown();
     TfHintForm::DoDestroy();
 }
 

@@ -94,6 +94,11 @@ private:
     void ReadMenuSettings();
     void EnableButtons();
     void ApplyTaskbarSetting();
+    void ApplyLockDown();
+    // A proper exit: the keys as they were, and no restart by the watch.
+    void ReleaseLockDown();
+    // Windows ends the log-on session: nothing after this is sure to run.
+    void SessionEnding();
     void PreselectScreenChoices();
     void PlaceSettingsStrip();
     void BuildMenu();
@@ -126,6 +131,7 @@ private:
     ui::PageStack& pages_;
     bool stripShown_ = false;
     HWND desktopCapture_ = nullptr;
+    bool keysLocked_ = false;
     MenuItemTable items_;
     GameRecords gameRecords_;
     ItemActionWindows itemActions_;

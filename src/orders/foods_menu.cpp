@@ -8,6 +8,7 @@
 #include "orders/grid_looks.h"
 #include "orders/money.h"
 #include "orders/order_log_file.h"
+#include "sys/build_day.h"
 #include "sys/day_number.h"
 #include "sys/files.h"
 #include "sys/text.h"
@@ -57,7 +58,7 @@ TffoodsMenu::TffoodsMenu(Machine& machine, const MenuSettings& settings, Big5 pr
       entryGranted_(entryGranted),
       links_(std::move(links)),
       decimalSeparator_(LocaleDecimalSeparator()),
-      model_(*this, OrderSettings{settings.MustSelectMenu, decimalSeparator_}) {
+      model_(*this, OrderSettings{settings.MustSelectMenu, decimalSeparator_}, ClockLimitsFrom(BuildDay())) {
     SetCaption("TffoodsMenu");
     BuildComponents();
     WireEvents();
@@ -106,6 +107,13 @@ void TffoodsMenu::DoShow() {
     POINT origin{GetSystemMetrics(SM_CXSCREEN) / 2 - 400, GetSystemMetrics(SM_CYSCREEN) / 2 - 300};
     ScreenToClient(Handle(), &origin);
     pnlClt_->SetBounds({origin.x, origin.y, 800, 600});
+}
+
+LRESULT TffoodsMenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Until the café client lets him go, only the window's own buttons and
+    // the café client close it.
+    if (ui::IsOutsideCloseRequest(message, wParam) && settings_.MustSelectMenu && !entryGranted_) return 0;
+    return TfHintForm::HandleMessage(message, wParam, lParam);
 }
 
 void TffoodsMenu::ResetOrderWindow() {
@@ -242,7 +250,12 @@ std::uint64_t TffoodsMenu::SessionEndsArrived() { return links_.sessionEndsArriv
 double TffoodsMenu::Now() { return LocalNowDayNumber(); }
 
 void TffoodsMenu::SetClock(double dayNumber) {
-    if (const std::optional<SYSTEMTIME> time = SystemTimeFromDayNumber(dayNumber)) machine_.SetClock(*time);
+    const std::optional<SYSTEMTIME> time = SystemTimeFromDayNumber(dayNumber);
+    if (!time) return;
+    const DWORD refusal = machine_.SetClock(*time);
+    if (refusal == ERROR_SUCCESS || clockRefusalLogged_) return;
+    clockRefusalLogged_ = true;
+    WriteAdminLog(ClockRefusedText(refusal));
 }
 
 std::optional<std::string> TffoodsMenu::ReadOrderLog() {

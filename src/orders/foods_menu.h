@@ -76,6 +76,7 @@ public:
 protected:
     void DoCreate() override;  // FormCreate
     void DoShow() override;    // FormShow
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     // The components at their design bounds (foods_menu_build.cpp).
@@ -126,6 +127,8 @@ private:
     const OrderWindowLinks links_;
     const char decimalSeparator_;
     OrderWindowModel model_;
+    // A clock the system would not set is told once per window.
+    bool clockRefusalLogged_ = false;
 
     ui::Panel* pnlClt_ = nullptr;
     ui::Label* lblLogin_ = nullptr;

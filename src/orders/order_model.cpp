@@ -80,7 +80,11 @@ void OrderWindowModel::TakeSessionData(std::string_view data) {
 
 void OrderWindowModel::TakeServerTime(std::string_view data) {
     const double serverTime = ParseDayNumber(data, settings_.decimalSeparator);
-    const ServerTimeDecision decision = DecideServerTime(serverTime, port_.Now(), loginTime_);
+    const ServerTimeDecision decision = DecideServerTime(serverTime, port_.Now(), loginTime_, clockLimits_);
+    if (decision.outsideLimits && !outsideLimitsLogged_) {
+        outsideLimitsLogged_ = true;
+        port_.WriteAdminLog(ServerTimeOutsideLimitsText(serverTime, clockLimits_));
+    }
     if (decision.setClockTo) port_.SetClock(*decision.setClockTo);
     if (decision.minutesUsed) minutesUsed_ = decision.minutesUsed;
 }

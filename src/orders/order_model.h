@@ -13,6 +13,7 @@
 
 #include "orders/goods_grid.h"
 #include "orders/order_log.h"
+#include "orders/session_data.h"
 #include "sys/big5.h"
 #include "sys/decimal_number.h"
 
@@ -68,7 +69,9 @@ inline constexpr std::int32_t kClockTickEveryMs = 100000;
 
 class OrderWindowModel {
 public:
-    OrderWindowModel(OrderWindowPort& port, OrderSettings settings) : port_(port), settings_(settings) {}
+    // `clockLimits`: the window passes ClockLimitsFrom(BuildDay()).
+    OrderWindowModel(OrderWindowPort& port, OrderSettings settings, ClockLimits clockLimits = {})
+        : port_(port), settings_(settings), clockLimits_(clockLimits) {}
 
     // At creation, on a repeated open and on every GetdateTimer tick.
     void ResetOrderWindow();
@@ -119,6 +122,7 @@ private:
 
     OrderWindowPort& port_;
     const OrderSettings settings_;
+    const ClockLimits clockLimits_;
 
     GoodsGrid goods_;
     std::vector<OrderedRow> ordered_;
@@ -136,6 +140,8 @@ private:
     double logoutTime_ = 0;
     Big5 seatId_;
     std::optional<std::int64_t> minutesUsed_;
+    // A server time outside the clock limits is told once per window.
+    bool outsideLimitsLogged_ = false;
 };
 
 }  // namespace corvina

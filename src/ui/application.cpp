@@ -120,7 +120,8 @@ LRESULT Application::HandleOwnMessage(HWND window, UINT message, WPARAM wParam, 
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_CLOSE:
             if (mainForm_) {
-                mainForm_->Close();
+                // As if asked of the main form itself, which may refuse it.
+                SendMessageW(mainForm_->Handle(), WM_CLOSE, 0, 0);
             } else {
                 Terminate();
             }

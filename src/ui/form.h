@@ -105,6 +105,12 @@ private:
 // The form a control sits on, or null.
 Form* FormOf(Control& control);
 
+// A close asked of the window from outside its own code: Alt+F4, the window
+// menu's Close, or WM_CLOSE from any program.
+constexpr bool IsOutsideCloseRequest(UINT message, WPARAM wParam) {
+    return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
+}
+
 template <typename T, typename... Args>
 FormPtr<T> MakeForm(Args&&... args) {
     FormPtr<T> form(std::make_unique<T>(std::forward<Args>(args)...).release());

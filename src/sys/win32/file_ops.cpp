@@ -10,6 +10,7 @@
 #include "sys/folder_rules.h"
 #include "sys/shell_rules.h"
 #include "sys/text.h"
+#include "sys/win32/menu_watch_link.h"
 
 namespace corvina {
 
@@ -46,6 +47,7 @@ bool CopyFilesTo(const Big5& source, const Big5& destination, bool createFolders
     operation.pFrom = from.c_str();
     operation.pTo = to.c_str();
     operation.fFlags = static_cast<FILEOP_FLAGS>(ShellCopyFlags(createFolders));
+    const CopyingMark copying;
     return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 

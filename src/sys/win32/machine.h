@@ -8,25 +8,43 @@
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 #include <optional>
 
 #include "sys/big5.h"
 #include "sys/win32/desktop_icons.h"
+#include "sys/lock_down_rules.h"
+#include "sys/win32/lock_down_thread.h"
+#include "sys/win32/menu_watch_link.h"
 
 namespace corvina {
+
+// The administrator's line for a clock the system refused to set.
+Big5 ClockRefusedText(DWORD refusal);
 
 class Machine {
 public:
     virtual ~Machine() = default;
 
-    // Shows (restored) or hides the taskbar window; nothing without one.
+    // Shows (restored) or hides every taskbar window, one per monitor;
+    // nothing without one. While hidden, one that shows again is hidden.
     virtual void ShowTaskbar(bool show) = 0;
+    // Locked: the Windows keys, Ctrl+Esc and Ctrl+Shift+Esc never arrive,
+    // in any program, and the accessibility shortcuts are off. Unlocked:
+    // all as it was.
+    virtual void LockKeys(bool locked) = 0;
+    // Kept: a watch restarts the menu when it ends without a proper exit
+    // (a crash, a kill, a hang). Not kept: the exit that follows is proper,
+    // and the watch ends with it.
+    virtual void KeepMenuRunning(bool keep) = 0;
     // Makes `window` (the desktop icons' window) a child of `parent`, or,
     // when `parent` is null, gives it back exactly as it was taken: its
     // parent, styles and place.
     virtual void SetWindowParent(HWND window, HWND parent) = 0;
-    // Sets the computer's local time.
-    virtual void SetClock(const SYSTEMTIME& localTime) = 0;
+    // Sets the computer's local time: ERROR_SUCCESS, or the system's reason
+    // for refusing (ERROR_PRIVILEGE_NOT_HELD for an account without the
+    // right to change the system time).
+    virtual DWORD SetClock(const SYSTEMTIME& localTime) = 0;
     // The primary display's mode now (ENUM_CURRENT_SETTINGS); nothing when
     // it cannot be read.
     virtual std::optional<DEVMODEW> CurrentDisplayMode() = 0;
@@ -50,8 +68,10 @@ public:
 class WindowsMachine final : public Machine {
 public:
     void ShowTaskbar(bool show) override;
+    void LockKeys(bool locked) override;
+    void KeepMenuRunning(bool keep) override;
     void SetWindowParent(HWND window, HWND parent) override;
-    void SetClock(const SYSTEMTIME& localTime) override;
+    DWORD SetClock(const SYSTEMTIME& localTime) override;
     std::optional<DEVMODEW> CurrentDisplayMode() override;
     LONG ApplyDisplayMode(const DEVMODEW& mode, DWORD flags) override;
     long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) override;
@@ -61,11 +81,20 @@ public:
     bool AllowMessageFromAnyLevel(HWND window, UINT message) override;
 
     // After a crash, from any thread: the window taken last goes back to
-    // the screen and the taskbar is shown, without waiting on any window
-    // of this process.
+    // the screen, the taskbars are shown and the accessibility shortcuts
+    // come back, without waiting on any window of this process.
     void GiveBackAfterCrash() noexcept;
 
 private:
+    LockDownThread& Thread();
+
+    // Made when first needed: a café without lock-down runs no thread.
+    std::unique_ptr<LockDownThread> thread_;
+    // The customer's accessibility flags while the keys are locked; read
+    // by the crash handler.
+    AccessibilityFlags accessibility_;
+    std::atomic<bool> keysLocked_{false};
+    MenuWatchLink watch_;
     // The window made a child by SetWindowParent and not given back yet;
     // read by the crash handler on whichever thread crashed. `record_` is
     // written before `taken_` names its window, and read only after.

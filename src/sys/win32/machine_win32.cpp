@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sys/text.h"
+#include "sys/win32/accessibility_shortcuts.h"
 
 namespace corvina {
 namespace {
@@ -14,9 +15,48 @@ const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr 
 
 }  // namespace
 
+Big5 ClockRefusedText(DWORD refusal) {
+    Big5 text = T(u8"無法依咖啡廳伺服器的時間調整電腦時鐘");
+    if (refusal == ERROR_PRIVILEGE_NOT_HELD) {
+        text += T(u8"：使用者帳戶沒有「變更系統時間」(Change the system time) 的權限，請見 docs/admin.md。");
+    } else {
+        text += T(u8"：Windows 錯誤碼 ") + std::to_string(refusal) + T(u8"。");
+    }
+    return text;
+}
+
+LockDownThread& WindowsMachine::Thread() {
+    if (!thread_) thread_ = std::make_unique<LockDownThread>();
+    return *thread_;
+}
+
 void WindowsMachine::ShowTaskbar(bool show) {
-    if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) {
-        ShowWindow(taskbar, show ? SW_RESTORE : SW_HIDE);
+    // The re-hiding stops before the taskbars show, and starts once hidden.
+    if (show && thread_) Thread().SetTaskbarsHidden(false);
+    ShowEveryTaskbar(show);
+    if (!show) Thread().SetTaskbarsHidden(true);
+}
+
+void WindowsMachine::LockKeys(bool locked) {
+    if (locked == keysLocked_) return;
+    if (locked) {
+        accessibility_ = ReadAccessibilityFlags();
+        SwitchOffAccessibilityShortcuts(accessibility_);
+        keysLocked_ = true;
+        Thread().SetKeysLocked(true);
+    } else {
+        Thread().SetKeysLocked(false);
+        keysLocked_ = false;
+        RestoreAccessibilityFlags(accessibility_);
+    }
+}
+
+void WindowsMachine::KeepMenuRunning(bool keep) {
+    if (keep) {
+        // The watch gives back what the customer had, not what the lock took.
+        watch_.Keep(keysLocked_ ? accessibility_ : ReadAccessibilityFlags());
+    } else {
+        watch_.ProperExit();
     }
 }
 
@@ -43,11 +83,17 @@ void WindowsMachine::GiveBackAfterCrash() noexcept {
     // Nothing here waits on a window of this process: the taken window is
     // the shell's, and so is its parent.
     if (HWND taken = taken_.exchange(nullptr); taken != nullptr) GiveBack(record_);
-    // Posted: the shell shows it even after this process has gone.
-    if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) ShowWindowAsync(taskbar, SW_RESTORE);
+    // Read without a lock: it is made once, on the user-interface thread,
+    // long before the customer can make anything crash.
+    if (thread_) thread_->StopAfterCrash();
+    // Posted: the shell shows them even after this process has gone.
+    ShowEveryTaskbarAsync(true);
+    if (keysLocked_) RestoreAccessibilityFlags(accessibility_);
 }
 
-void WindowsMachine::SetClock(const SYSTEMTIME& localTime) { SetLocalTime(&localTime); }
+DWORD WindowsMachine::SetClock(const SYSTEMTIME& localTime) {
+    return SetLocalTime(&localTime) ? ERROR_SUCCESS : GetLastError();
+}
 
 std::optional<DEVMODEW> WindowsMachine::CurrentDisplayMode() {
     DEVMODEW mode{};

@@ -191,6 +191,25 @@ TEST_F(OrderModelTest, ServerTimeWithoutALoginCountsNoMinutes) {
     EXPECT_EQ(model.MinutesUsed(), std::nullopt);
 }
 
+TEST_F(OrderModelTest, ServerTimesOutsideTheClockLimitsChangeNothingAndAreLoggedOnce) {
+    OrderWindowModel limited(window, OrderSettings{}, ClockLimits{kLogin - 10, kLogin + 10});
+    limited.HandleOrderCommand(117, "0,45000.5,0,A12");
+    window.Take();
+    window.now = kLogin + 80 * kMinute;
+    limited.HandleOrderCommand(119, DayText(kLogin + 90 * kMinute));
+    EXPECT_EQ(window.Take(), (Log{"clock " + std::to_string(kLogin + 90 * kMinute)}));
+
+    limited.HandleOrderCommand(119, DayText(kLogin + 11));
+    Log logged = window.Take();
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_TRUE(logged[0].starts_with("admin ")) << logged[0];
+    EXPECT_EQ(limited.MinutesUsed(), 90);
+    limited.HandleOrderCommand(119, DayText(kLogin - 11));
+    limited.HandleOrderCommand(119, DayText(kLogin + 11));
+    EXPECT_TRUE(window.Take().empty());
+    EXPECT_EQ(limited.MinutesUsed(), 90);
+}
+
 TEST_F(OrderModelTest, BuyAndCancelChangeQuantityAndTotal) {
     Goods({"7,Cola,35", "9,Tea,20"});
     EXPECT_FALSE(model.BuyEnabled());

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "sys/build_day.h"
+
 namespace corvina {
 namespace {
 
@@ -50,9 +52,42 @@ TEST(DecideServerTime, MinutesSinceTheLoginTruncated) {
 }
 
 TEST(DecideServerTime, NoServerTimeShows0AndNoLoginCountsNothing) {
-    EXPECT_EQ(DecideServerTime(0, 45000.5, 45000.0), (ServerTimeDecision{std::nullopt, 0}));
-    EXPECT_EQ(DecideServerTime(-1, 45000.5, 45000.0), (ServerTimeDecision{std::nullopt, 0}));
-    EXPECT_EQ(DecideServerTime(45000.5, 45000.5, 0), (ServerTimeDecision{std::nullopt, std::nullopt}));
+    EXPECT_EQ(DecideServerTime(0, 45000.5, 45000.0), (ServerTimeDecision{std::nullopt, 0, false}));
+    EXPECT_EQ(DecideServerTime(-1, 45000.5, 45000.0), (ServerTimeDecision{std::nullopt, 0, false}));
+    EXPECT_EQ(DecideServerTime(45000.5, 45000.5, 0), (ServerTimeDecision{std::nullopt, std::nullopt, false}));
+}
+
+TEST(DecideServerTime, ATimeOutsideTheClockLimitsChangesNothing) {
+    // Built 2026-03-04: from that midnight to 2046-03-04 00:00.
+    const ClockLimits limits = ClockLimitsFrom({2026, 3, 4});
+    EXPECT_EQ(limits.earliest, DayNumberFromCalendar({2026, 3, 4}));
+    EXPECT_EQ(limits.latest, DayNumberFromCalendar({2046, 3, 4}));
+    const double now = limits.earliest + 100;
+    const double login = now - kMinute;
+
+    const ServerTimeDecision before = DecideServerTime(limits.earliest - kMinute, now, login, limits);
+    EXPECT_EQ(before, (ServerTimeDecision{std::nullopt, std::nullopt, true}));
+    EXPECT_TRUE(DecideServerTime(DayNumberFromCalendar({1950, 1, 1}), now, login, limits).outsideLimits);
+    EXPECT_TRUE(DecideServerTime(limits.latest + kMinute, now, login, limits).outsideLimits);
+    EXPECT_TRUE(DecideServerTime(DayNumberFromCalendar({9999, 12, 31}), now, login, limits).outsideLimits);
+
+    // Both ends belong to the range. (Day numbers of 0 or less are no time at all.)
+    EXPECT_EQ(DecideServerTime(limits.earliest, now, 0, limits).setClockTo, limits.earliest);
+    EXPECT_EQ(DecideServerTime(limits.latest, now, 0, limits).setClockTo, limits.latest);
+    EXPECT_FALSE(DecideServerTime(limits.latest, now, 0, limits).outsideLimits);
+}
+
+TEST(ClockLimitsFrom, A29FebruaryBuildEndsOn28February) {
+    const ClockLimits limits = ClockLimitsFrom({2028, 2, 29});
+    EXPECT_EQ(limits.latest, DayNumberFromCalendar({2048, 2, 28}));
+}
+
+TEST(BuildDay, IsARealDayOfThisCentury) {
+    const CalendarTime day = BuildDay();
+    EXPECT_GE(day.year, 2024);
+    EXPECT_LT(day.year, 2100);
+    EXPECT_TRUE(CalendarFromDayNumber(DayNumberFromCalendar(day)).has_value());
+    EXPECT_EQ(*CalendarFromDayNumber(DayNumberFromCalendar(day)), day);
 }
 
 }  // namespace

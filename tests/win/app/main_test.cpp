@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@
 #include "sys/files.h"
 #include "sys/text.h"
 #include "sys/win32/com_apartment.h"
+#include "sys/win32/menu_watch_link.h"
 
 namespace corvina {
 namespace {
@@ -171,8 +173,53 @@ COLORREF ScreenPixel(POINT at) {
     return pixel;
 }
 
+bool WatchRuns() {
+    const win32::ScopedHandle watch(OpenMutexW(SYNCHRONIZE, FALSE, kWatchMutexName));
+    return static_cast<bool>(watch);
+}
+
+// The process of the menu that holds the marker now; 0 for none.
+DWORD MarkedMenuProcess() {
+    const std::optional<HWND> window = RunningInstanceWindow("Corvina2");
+    DWORD process = 0;
+    if (window && *window) GetWindowThreadProcessId(*window, &process);
+    return process;
+}
+
+// A menu other than `ended`, started by the watch, with its window up; 0
+// when none came.
+DWORD WaitForRestartedMenu(DWORD ended) {
+    DWORD process = 0;
+    test::PumpUntil(kTimeoutMs, [&] {
+        process = MarkedMenuProcess();
+        if (process == 0 || process == ended) return false;
+        for (HWND window : test::TopLevelWindowsOf(process)) {
+            if (IsWindowVisible(window) && TitleOf(window) == L"Corvina") return true;
+        }
+        return false;
+    });
+    return process != ended ? process : 0;
+}
+
+void EndFromOutside(DWORD process) {
+    const win32::ScopedHandle menu(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process));
+    ASSERT_TRUE(menu);
+    TerminateProcess(menu.Get(), 1);
+    WaitForSingleObject(menu.Get(), kTimeoutMs);
+}
+
 class Corvina2Program : public ::testing::Test {
 protected:
+    // A watch left by a failed case lets its menu go, so that the next case
+    // starts alone.
+    void TearDown() override {
+        if (!WatchRuns()) return;
+        const win32::ScopedHandle exit(OpenEventW(EVENT_MODIFY_STATE, FALSE, kProperExitEventName));
+        if (exit) SetEvent(exit.Get());
+        if (const DWORD menu = MarkedMenuProcess()) EndFromOutside(menu);
+        test::PumpUntil(kTimeoutMs, [] { return !WatchRuns(); });
+    }
+
     void SetUp() override {
         ASSERT_FALSE(MarkerExists()) << "another Corvina2 runs in this Wine prefix";
         ASSERT_TRUE(CopyFileW(test::WinePath(CORVINA2_EXE).c_str(), Program().c_str(), FALSE));
@@ -256,7 +303,7 @@ TEST_F(Corvina2Program, EveryWayOutShowsTheHiddenTaskbarAgain) {
 
         TakeWayOut(menu, way);
         EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u) << NameOf(way);
-        EXPECT_TRUE(taskbar.Visible()) << NameOf(way);
+        EXPECT_TRUE(taskbar.Visible()) << NameOf(way) << AdminLogText();
         if (!taskbar.Visible()) ShowWindow(taskbar.Window(), SW_SHOWNA);
     }
 }
@@ -283,6 +330,11 @@ TEST_F(Corvina2Program, ACrashOnAnyThreadGivesTheTaskbarBackAndLeavesALineAndADu
     EXPECT_THAT(line, MatchesRegex("\\d\\d\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "
                                    "exception C0000005 at 0000000000000010 in no module\r\n"));
     EXPECT_EQ(ReadFileBytes(cafe_.File("Corvina2.dmp")).value_or("").substr(0, 4), "MDMP");
+
+    // Locked down, the watch brings the menu back, and says so.
+    const DWORD restarted = WaitForRestartedMenu(program.Id());
+    EXPECT_NE(restarted, 0u);
+    EXPECT_NE(AdminLogText().find("C0000005"), std::string::npos);
 }
 
 // Restored when minimised, brought to the front otherwise: the menu, not
@@ -455,6 +507,52 @@ TEST_F(Corvina2Program, StartWhileAMenuRunsAsksToCloseItFirst) {
     EXPECT_EQ(VisibleMenuWindowOf(first), menu);
     PostMessageW(menu, WM_CLOSE, 0, 0);
     EXPECT_EQ(first.WaitForExit(kTimeoutMs), 0u);
+}
+
+// Task Manager's End task, or any program's TerminateProcess.
+TEST_F(Corvina2Program, ALockedDownMenuEndedFromOutsideComesBackThreeTimesThenWindowsIsGivenBack) {
+    WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nCanQuit=0\r\nHideTaskBar=1\r\n");
+    const test::ShownTaskbar taskbar;
+    test::ChildProcess program(Program(), L"");
+    ASSERT_NE(WaitForMenuWindow(program), nullptr);
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [] { return WatchRuns(); }));
+    DWORD menu = program.Id();
+    for (int restart = 1; restart <= 3; ++restart) {
+        EndFromOutside(menu);
+        const ULONGLONG ended = GetTickCount64();
+        menu = WaitForRestartedMenu(menu);
+        ASSERT_NE(menu, 0u) << "restart " << restart;
+        std::printf("restart %d: the menu's window showed %llu ms after the kill\n", restart, GetTickCount64() - ended);
+        EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !taskbar.Visible(); })) << restart;
+    }
+    EndFromOutside(menu);
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [] { return !WatchRuns(); }));
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return taskbar.Visible(); }));
+    EXPECT_FALSE(MarkerExists());
+    const std::string log = AdminLogText();
+    std::size_t restarts = 0;
+    for (std::size_t at = log.find("已重新啟動它"); at != std::string::npos; at = log.find("已重新啟動它", at + 1)) {
+        ++restarts;
+    }
+    EXPECT_EQ(restarts, 3u) << log;
+    EXPECT_NE(log.find("不再重新啟動"), std::string::npos) << log;
+}
+
+TEST_F(Corvina2Program, WithoutCanQuitAltF4IsIgnoredAndTheCafeClientsCloseIsAProperExit) {
+    WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nCanQuit=0\r\n");
+    test::ChildProcess program(Program(), L"");
+    HWND menu = WaitForMenuWindow(program);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [] { return WatchRuns(); }));
+    TakeWayOut(menu, WayOut::AltF4);
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(program.WaitForExit(2000).has_value());
+
+    TakeWayOut(menu, WayOut::CloseMessage);
+    EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u);
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [] { return !WatchRuns(); }));
+    EXPECT_FALSE(MarkerExists());
+    EXPECT_EQ(AdminLogText().find("重新啟動"), std::string::npos);
 }
 
 }  // namespace

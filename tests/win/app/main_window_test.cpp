@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "support/message_box_answerer.h"
+#include "support/processes.h"
 #include "support/recording_machine.h"
 #include "support/temp_folder.h"
+#include "sys/cafe_protocol.h"
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/ui_fixture.h"
@@ -27,7 +29,8 @@ using ::testing::HasSubstr;
 
 const std::vector<std::string_view> kAllSteps{"no entry yet", "first-run wizard", "loading window", "automatic update",
                                               "order log",    "menu settings",    "settings strip", "buttons",
-                                              "taskbar",      "screen choices",   "strip place",    "menu"};
+                                              "taskbar",      "lock-down",        "screen choices", "strip place",
+                                              "menu"};
 
 using MainWindowStart = test::MainWindowTest;
 
@@ -43,8 +46,12 @@ TEST_F(MainWindowStart, StepsRunInOrderAndTheTaskbarComesBackAtTheEnd) {
         EXPECT_FALSE(FileExists(cafe_.File("GoodsLog.Lst")));
         EXPECT_EQ(ShownWaitText(), nullptr);
         EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(false)"));
+        EXPECT_THAT(machine_.lockDown, ElementsAre("LockKeys(true)", "KeepMenuRunning(true)"));
     }
     EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(false)", "ShowTaskbar(true)"));
+    // A proper exit: the keys come back and the watch lets the menu go.
+    EXPECT_THAT(machine_.lockDown,
+                ElementsAre("LockKeys(true)", "KeepMenuRunning(true)", "LockKeys(false)", "KeepMenuRunning(false)"));
     EXPECT_TRUE(errors_.empty());
 }
 
@@ -70,6 +77,44 @@ TEST_F(MainWindowStart, TheCafeClientsMessagesComeInFromAnyIntegrityLevelOrTheRe
     EXPECT_EQ(menu->CompletedSteps(), kAllSteps);
 }
 
+TEST_F(MainWindowStart, WithoutLockDownNothingIsLockedOrWatched) {
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
+    { auto menu = Start(); }
+    // Only the proper exit is told, in case a watch of an earlier run waits.
+    EXPECT_THAT(machine_.lockDown, ElementsAre("KeepMenuRunning(false)"));
+}
+
+// Alt+F4 reaches the window as the window menu's Close; any program may
+// post WM_CLOSE to it or to the application's window.
+void AskToClose(HWND menu, HWND application) {
+    SendMessageW(menu, WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(menu, WM_CLOSE, 0, 0);
+    SendMessageW(application, WM_CLOSE, 0, 0);
+}
+
+TEST_F(MainWindowStart, WithoutCanQuitOnlyTheCafeClientEndsTheMenu) {
+    WriteCafeFile(u8"Params.ini", u8"[Options]\r\nCanQuit=0\r\n");
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
+    auto menu = Start();
+    app_.SetMainForm(menu.get());
+    EXPECT_THAT(machine_.lockDown, ElementsAre("KeepMenuRunning(true)"));
+    AskToClose(menu->Handle(), app_.Handle());
+    EXPECT_FALSE(app_.Terminated());
+    // Windows ending the session is let through.
+    EXPECT_EQ(SendMessageW(menu->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageW(menu->Handle(), kMsgCafeCloseMenu, 0, 0);
+    EXPECT_TRUE(test::PumpUntil(5000, [&] { return app_.Terminated(); }));
+}
+
+// Alt+F4 itself, through the window manager, is the real program's test.
+TEST_F(MainWindowStart, WithCanQuitACloseFromOutsideEndsTheMenu) {
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
+    auto menu = Start();
+    app_.SetMainForm(menu.get());
+    SendMessageW(menu->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(app_.Terminated());
+}
+
 TEST_F(MainWindowStart, AMenuWithoutChannelsIsReportedAndEndsTheRun) {
     WriteCafeFile(u8"Menus.ini", u8"; nothing yet\r\n");
     {
@@ -81,6 +126,16 @@ TEST_F(MainWindowStart, AMenuWithoutChannelsIsReportedAndEndsTheRun) {
     EXPECT_EQ(boxes_[0].text, L"未建資料，請先設定選單資料！");
     // However the run ends, the taskbar is given back.
     EXPECT_THAT(machine_.calls, ElementsAre("ShowTaskbar(true)"));
+}
+
+// Windows logs off: the keys come back and the watch lets the menu go.
+TEST_F(MainWindowStart, TheSessionsEndIsAProperExit) {
+    WriteCafeFile(u8"Params.ini", u8"[Options]\r\nHideTaskBar=1\r\nCanQuit=0\r\n");
+    WriteCafeFile(u8"Menus.ini", u8"[遊戲]\r\n甲=a.exe,,\r\n");
+    auto menu = Start();
+    SendMessageW(menu->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_THAT(machine_.lockDown,
+                ElementsAre("LockKeys(true)", "KeepMenuRunning(true)", "LockKeys(false)", "KeepMenuRunning(false)"));
 }
 
 // Held open by another program, the old order log can be neither deleted

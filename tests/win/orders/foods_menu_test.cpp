@@ -12,6 +12,7 @@
 #include "support/message_box_answerer.h"
 #include "sys/day_number.h"
 #include "sys/files.h"
+#include "sys/text.h"
 #include "sys/win32/local_time.h"
 #include "widgets/wait_window.h"
 
@@ -226,6 +227,46 @@ TEST_F(OrderWindow, TheServerTimeSetsAClockThatIsOffByMoreThanThreeMinutesThroug
     window->HandleOrderCommand(119, "not a time");
     EXPECT_EQ(machine_.clockSettings.size(), 1u);
     EXPECT_EQ(window->LbL_UsesTime().Caption(), "0");
+}
+
+TEST_F(OrderWindow, AClockTheSystemRefusesIsLoggedOnceWithTheRightItNeeds) {
+    machine_.clockAnswer = ERROR_PRIVILEGE_NOT_HELD;
+    auto window = Open();
+    const double now = LocalNowDayNumber();
+    window->HandleOrderCommand(119, std::to_string(now + 0.5));
+    window->HandleOrderCommand(119, std::to_string(now + 0.25));
+    EXPECT_EQ(machine_.clockSettings.size(), 2u);
+    ASSERT_EQ(adminLog_.size(), 1u);
+    EXPECT_NE(Utf8FromBig5(adminLog_[0]).find("「變更系統時間」"), std::string::npos);
+}
+
+TEST_F(OrderWindow, AServerTimeBeforeTheBuildOrDecadesAheadLeavesTheClockAndIsLoggedOnce) {
+    auto window = Open();
+    window->HandleOrderCommand(119, std::to_string(DayNumberFromCalendar({1950, 1, 1})));
+    window->HandleOrderCommand(119, std::to_string(DayNumberFromCalendar({9999, 12, 31})));
+    EXPECT_TRUE(machine_.clockSettings.empty());
+    EXPECT_EQ(adminLog_.size(), 1u);
+}
+
+// Alt+F4 comes as the window menu's Close; any program may post WM_CLOSE.
+TEST_F(OrderWindow, WithOrdersFirstAltF4DoesNotCloseItUntilTheGrant) {
+    settings_.MustSelectMenu = true;
+    auto window = Open();
+    window->Show();
+    SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(window->Handle()));
+    // What the window manager's Close comes to once let through.
+    entryGranted_ = true;
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window->Handle()));
+}
+
+TEST_F(OrderWindow, WithoutOrdersFirstACloseFromOutsideClosesIt) {
+    auto window = Open();
+    window->Show();
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window->Handle()));
 }
 
 TEST_F(OrderWindow, APurchaseSendsLogsAndListsTheOrderedRowsTopToBottom) {

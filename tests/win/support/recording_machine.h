@@ -15,13 +15,19 @@ namespace corvina::test {
 class RecordingMachine final : public Machine {
 public:
     void ShowTaskbar(bool show) override { calls.push_back(show ? "ShowTaskbar(true)" : "ShowTaskbar(false)"); }
+    // Kept apart from `calls`: the lock-down comes and goes beside the rest.
+    void LockKeys(bool locked) override { lockDown.push_back(locked ? "LockKeys(true)" : "LockKeys(false)"); }
+    void KeepMenuRunning(bool keep) override {
+        lockDown.push_back(keep ? "KeepMenuRunning(true)" : "KeepMenuRunning(false)");
+    }
     void SetWindowParent(HWND window, HWND parent) override {
         calls.push_back(parent ? "SetWindowParent(child)" : "SetWindowParent(screen)");
         reparented.push_back({window, parent});
     }
-    void SetClock(const SYSTEMTIME& localTime) override {
+    DWORD SetClock(const SYSTEMTIME& localTime) override {
         calls.push_back("SetClock");
         clockSettings.push_back(localTime);
+        return clockAnswer;
     }
     std::optional<DEVMODEW> CurrentDisplayMode() override {
         calls.push_back("CurrentDisplayMode");
@@ -77,6 +83,7 @@ public:
         int showCommand = 0;
     };
     std::vector<std::string> calls;
+    std::vector<std::string> lockDown;
     std::vector<Reparent> reparented;
     std::vector<SYSTEMTIME> clockSettings;
     std::vector<ProgramRun> programsRun;
@@ -107,6 +114,7 @@ public:
     LONG applyAnswer = DISP_CHANGE_SUCCESSFUL;
     bool refusesBelow32Bits = false;
     long long runAnswer = 42;
+    DWORD clockAnswer = ERROR_SUCCESS;
 };
 
 }  // namespace corvina::test
