@@ -394,7 +394,9 @@ void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
 }
 
 void TfSmenu::Pnl_ChanelMouseEnter(ui::Control&) {
-    if (Pnl_Chanel().Top() < kStripShownTop) PanelChannalEnter(false);
+    // The pointer's notices may come late, while the strip slides away
+    // from a pointer that has left: only a pointer on the strip brings it.
+    if (Pnl_Chanel().Top() < kStripShownTop && CursorOver(Pnl_Chanel())) PanelChannalEnter(false);
 }
 
 void TfSmenu::Pnl_ChanelMouseLeave(ui::Control&) {

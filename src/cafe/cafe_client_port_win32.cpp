@@ -12,12 +12,19 @@ namespace {
 
 HWND AsWindow(CafeWindow window) { return reinterpret_cast<HWND>(window); }
 
-std::optional<LRESULT> SendWithTimeout(HWND target, UINT message, WPARAM wParam, LPARAM lParam, unsigned timeoutMs) {
+struct Sent {
+    std::optional<LRESULT> result;
+    DWORD error = ERROR_SUCCESS;
+};
+
+Sent SendWithTimeout(HWND target, UINT message, WPARAM wParam, LPARAM lParam, UINT flags, unsigned timeoutMs) {
     DWORD_PTR result = 0;
-    if (SendMessageTimeoutW(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &result) == 0) {
-        return std::nullopt;
+    // The function does not always set the last error when it fails.
+    SetLastError(ERROR_SUCCESS);
+    if (SendMessageTimeoutW(target, message, wParam, lParam, flags, timeoutMs, &result) == 0) {
+        return {std::nullopt, GetLastError()};
     }
-    return static_cast<LRESULT>(result);
+    return {static_cast<LRESULT>(result)};
 }
 
 }  // namespace
@@ -34,8 +41,9 @@ bool WindowsCafeClientPort::IsCafeClientWindow(CafeWindow window) {
     return length > 0 && std::wstring_view(name, static_cast<std::size_t>(length)) == WideFromBig5(kCafeClientClass);
 }
 
-std::optional<std::intptr_t> WindowsCafeClientPort::SendAnnounce(CafeWindow client, CafeWindow menu) {
-    return SendWithTimeout(AsWindow(client), kMsgCafeAnnounce, 0, static_cast<LPARAM>(menu), timeoutMs_);
+std::optional<std::intptr_t> WindowsCafeClientPort::SendAnnounce(CafeWindow client, CafeWindow menu, bool waitIfBusy) {
+    const UINT flags = waitIfBusy ? SMTO_NORMAL : SMTO_NORMAL | SMTO_ABORTIFHUNG;
+    return SendWithTimeout(AsWindow(client), kMsgCafeAnnounce, 0, static_cast<LPARAM>(menu), flags, timeoutMs_).result;
 }
 
 CafeSendResult WindowsCafeClientPort::SendCommand(CafeWindow client, const CafeCommandBlock& block) {
@@ -45,12 +53,17 @@ CafeSendResult WindowsCafeClientPort::SendCommand(CafeWindow client, const CafeC
     // The receiver only reads the block; the API merely lacks the const.
     data.lpData = const_cast<char*>(block.Bytes());
     const HWND window = AsWindow(client);
-    if (SendWithTimeout(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), timeoutMs_)) {
-        return CafeSendResult::Delivered;
-    }
-    // One missed answer says little: a client busy in a long handler still
-    // reads its messages, a hung one has stopped.
-    if (!IsWindow(window)) return CafeSendResult::Gone;
+    const Sent sent = SendWithTimeout(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                                      SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs_);
+    if (sent.result) return CafeSendResult::Delivered;
+    // Refused before delivery: a client at a higher integrity level (UIPI),
+    // or a window that had gone when the send was made.
+    if (sent.error == ERROR_ACCESS_DENIED) return CafeSendResult::AccessDenied;
+    if (sent.error == ERROR_INVALID_WINDOW_HANDLE) return CafeSendResult::Refused;
+    // Anything else may have reached the client. One missed answer says
+    // little: a client busy in a long handler still reads its messages, a
+    // hung one has stopped.
+    if (!IsWindow(window)) return CafeSendResult::EndedDuringSend;
     return IsHungAppWindow(window) ? CafeSendResult::Hung : CafeSendResult::NotAnswered;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The café client reached through window messages. No send waits on a
-// client that has stopped reading its messages, and none waits longer than
-// the timeout, so a hung café client never freezes the menu.
+// The café client reached through window messages. No send waits longer
+// than the timeout, and only a repeated handshake waits on a client that
+// has stopped reading its messages, so a hung café client never freezes
+// the menu.
 
 #include "cafe/cafe_link.h"
 #include "sys/cafe_protocol.h"
@@ -14,7 +15,7 @@ public:
 
     CafeWindow FindCafeClient() override;
     bool IsCafeClientWindow(CafeWindow window) override;
-    std::optional<std::intptr_t> SendAnnounce(CafeWindow client, CafeWindow menu) override;
+    std::optional<std::intptr_t> SendAnnounce(CafeWindow client, CafeWindow menu, bool waitIfBusy) override;
     CafeSendResult SendCommand(CafeWindow client, const CafeCommandBlock& block) override;
 
 private:

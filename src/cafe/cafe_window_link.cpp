@@ -9,7 +9,7 @@
 #include "sys/text.h"
 #include "ui/application.h"
 #include "ui/guard.h"
-#include "ui/message_box.h"
+#include "ui/session_scope.h"
 
 namespace corvina {
 
@@ -39,6 +39,7 @@ void CafeWindowLink::Activated() {
     if (outcome.clientFound && !outcome.answered) {
         log_.Write(T(u8"用戶端程式未回應交握訊息 5024，本次沒有連線"));
     }
+    NoteLinkState();
     // After 212 has gone out. No send is waiting here, and the window's own
     // activations inside ShowOrderWindow must find it opening, not queue it
     // again.
@@ -50,7 +51,7 @@ bool CafeWindowLink::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&
     switch (message) {
         case kMsgCafeAnnounce:
             // Answered here: it only sets the link up and confirms it.
-            result = link_.Announced(lParam);
+            Announced(lParam, result);
             return true;
         case kMsgCafeOpenOrders:
         case kMsgCafeSessionEnd:
@@ -76,8 +77,37 @@ bool CafeWindowLink::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&
     }
 }
 
+void CafeWindowLink::Announced(LPARAM lParam, LRESULT& result) {
+    const std::optional<std::intptr_t> accepted = link_.Announced(lParam);
+    NoteLinkState();
+    if (accepted) {
+        result = *accepted;
+        return;
+    }
+    // Only the café client may take the link; a stranger is told once.
+    if (foreignAnnounceLogged_ == lParam) return;
+    foreignAnnounceLogged_ = lParam;
+    log_.Write(T(u8"略過訊息 5024：其視窗不是用戶端程式（TFCltMain／VexelDesk），連線維持原狀"));
+}
+
+void CafeWindowLink::NoteLinkState() {
+    const bool up = link_.IsUp();
+    if (up == linkWasUp_) return;
+    linkWasUp_ = up;
+    if (!up) {
+        log_.Write(T(u8"與用戶端程式的連線中斷"));
+        linkDownLogged_ = true;
+    } else if (linkDownLogged_) {
+        log_.Write(T(u8"與用戶端程式的連線恢復"));
+        linkDownLogged_ = false;
+    }
+}
+
 void CafeWindowLink::Receive(Received received) {
     if (received.message == kMsgCafeSessionEnd || received.message == kMsgCafeCloseMenu) ++sessionEndsArrived_;
+    // A session message just like the one waiting last does nothing more:
+    // a flood of them takes one place.
+    if (received.message != WM_COPYDATA && !inbox_.empty() && inbox_.back().message == received.message) return;
     const std::size_t bytes = received.command.data.size() + kReceivedOverhead;
     // A session message is never dropped: it is small, and it ends things.
     if (received.message == WM_COPYDATA && inboxBytes_ + bytes > kMaxInboxBytes) {
@@ -87,6 +117,10 @@ void CafeWindowLink::Receive(Received received) {
     }
     inbox_.push_back(std::move(received));
     inboxBytes_ += bytes;
+    PostInbox();
+}
+
+void CafeWindowLink::PostInbox() {
     if (!inboxPosted_) inboxPosted_ = PostMessageW(menu_.Handle(), kCafeInboxMessage, 0, 0) != 0;
 }
 
@@ -94,21 +128,20 @@ void CafeWindowLink::WorkThroughInbox() {
     // Messages arriving from here on need a post of their own: this run may
     // be held in a modal loop, which must then work through them.
     inboxPosted_ = false;
-    while (!inbox_.empty()) {
+    while (!inbox_.empty() && !waitingForSessionWork_) {
         // Once the menu closes, nothing more is done for the café client.
         if (ui::Application::Ending()) {
             inbox_.clear();
             inboxBytes_ = 0;
             return;
         }
+        if (inbox_.front().message == kMsgCafeOpenOrders && orderWindowClosing_) break;
         const Received received = std::move(inbox_.front());
         inbox_.pop_front();
         inboxBytes_ -= received.command.data.size() + kReceivedOverhead;
         // Work may hold this run in a modal loop: the messages behind it are
         // then worked through inside that loop.
-        if (!inbox_.empty() && !inboxPosted_) {
-            inboxPosted_ = PostMessageW(menu_.Handle(), kCafeInboxMessage, 0, 0) != 0;
-        }
+        if (!inbox_.empty()) PostInbox();
         // One message that fails must not hold up those behind it.
         ui::Guarded([&] { Work(received); });
     }
@@ -121,10 +154,10 @@ void CafeWindowLink::Work(const Received& received) {
             ShowOrderWindow();
             break;
         case kMsgCafeSessionEnd:
-            SessionEnded();
+            AfterSessionWork(&CafeWindowLink::SessionEnded);
             break;
         case kMsgCafeCloseMenu:
-            CloseMenu();
+            AfterSessionWork(&CafeWindowLink::CloseMenu);
             break;
         default:
             DispatchCafeCommand(received.command, orderWindow_.get());
@@ -132,11 +165,34 @@ void CafeWindowLink::Work(const Received& received) {
     }
 }
 
-bool CafeWindowLink::Send(std::int32_t number, std::string_view data) {
+void CafeWindowLink::AfterSessionWork(void (CafeWindowLink::*step)()) {
+    ui::SessionScope* const scope = ui::CurrentSessionScope();
+    if (!scope || !scope->WorkRunning()) {
+        (this->*step)();
+        return;
+    }
+    waitingForSessionWork_ = true;
+    scope->WhenWorkDone([this, step] {
+        waitingForSessionWork_ = false;
+        // Run where the work ended: nothing may escape into it.
+        ui::Guarded([&] { (this->*step)(); });
+        if (!inbox_.empty()) PostInbox();
+    });
+}
+
+CafeDelivery CafeWindowLink::Send(std::int32_t number, std::string_view data) {
     const CafeSendResult result = link_.Send(number, data);
+    if (const std::optional<ConnectOutcome> retried = link_.TakeRetriedHandshake()) {
+        if (retried->clientFound && !retried->answered) {
+            log_.Write(T(u8"用戶端程式仍未回應再次交握的訊息 5024"));
+        }
+        // Worked through after this send, never inside it.
+        if (retried->openOrderWindow) Receive({kMsgCafeOpenOrders, {}});
+    }
     const Big5 fault = CafeSendFaultText(result, FormatCafeCommand(number, data));
     if (!fault.empty()) log_.Write(fault);
-    return result == CafeSendResult::Delivered;
+    NoteLinkState();
+    return DeliveryOf(result);
 }
 
 void CafeWindowLink::ShowOrderWindow() {
@@ -171,12 +227,17 @@ void CafeWindowLink::ShowOrderWindow() {
 
 void CafeWindowLink::OrderWindowGone() {
     orderWindow_.reset();
+    orderWindowClosing_ = false;
+    // What waited for the window to go.
+    if (!inbox_.empty()) PostInbox();
     menu_.Invalidate();
     machine_.ShowTaskbar(!settings_.HideTaskBar);
 }
 
 void CafeWindowLink::CloseOrderWindow() {
-    if (orderWindow_) orderWindow_->Close();
+    if (!orderWindow_) return;
+    orderWindowClosing_ = true;
+    orderWindow_->Close();
 }
 
 void CafeWindowLink::SessionEnded() {
@@ -192,18 +253,23 @@ void CafeWindowLink::SessionEnded() {
         failure = std::current_exception();
     }
     entryGranted_ = false;
-    // A question or notice still open was for the customer who has gone;
-    // answered as cancelled, it starts nothing.
-    ui::EndMessageBoxes();
+    CloseSessionWindows();
     if (closeConsumptionList_) closeConsumptionList_();
     CloseOrderWindow();
     if (failure) std::rethrow_exception(failure);
 }
 
 void CafeWindowLink::CloseMenu() {
-    ui::EndMessageBoxes();
+    CloseSessionWindows();
     CloseOrderWindow();
     menu_.Close();
+}
+
+void CafeWindowLink::CloseSessionWindows() {
+    // A question, notice or dialog still open was for the customer who has
+    // gone; closed as cancelled, it starts nothing. The program's own boxes
+    // and dialogs are not his.
+    if (ui::SessionScope* const scope = ui::CurrentSessionScope()) scope->CloseWindows();
 }
 
 }  // namespace corvina

@@ -60,9 +60,10 @@ public:
     // The main window's café messages and the inbox's; true when `message`
     // was one, with its result in `result`.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // SendCafeCommand: true when the café client took the command. A try
-    // that failed goes to the administrator's log.
-    bool Send(std::int32_t number, std::string_view data);
+    // SendCafeCommand: whether the café client took the command, may have
+    // it, or certainly does not. A try that failed goes to the
+    // administrator's log, and so does the link going down or coming back.
+    CafeDelivery Send(std::int32_t number, std::string_view data);
     // The session ends (5026) and closes (5027) received so far, counted on
     // arrival, before they are worked through: a purchase that is sending
     // stops at the next one.
@@ -88,10 +89,17 @@ private:
     };
 
     void Receive(Received received);
+    void PostInbox();
     void WorkThroughInbox();
     void Work(const Received& received);
+    // The session's end waits for work that must not be cut (a record
+    // copy); the messages behind it wait with it.
+    void AfterSessionWork(void (CafeWindowLink::*step)());
     void SessionEnded();
     void CloseMenu();
+    void CloseSessionWindows();
+    void Announced(LPARAM lParam, LRESULT& result);
+    void NoteLinkState();
     void CloseOrderWindow();
     void OrderWindowGone();
 
@@ -110,12 +118,21 @@ private:
     // Between the start of ShowOrderWindow and the window's creation: an
     // activation inside that gap must not open a second window.
     bool openingOrderWindow_ = false;
+    // Closed by the session's end but not gone yet: a new session's 5025
+    // waits for a window of its own instead of resetting this one.
+    bool orderWindowClosing_ = false;
 
     std::deque<Received> inbox_;
     std::size_t inboxBytes_ = 0;
     bool inboxPosted_ = false;
     bool inboxOverflowLogged_ = false;
+    bool waitingForSessionWork_ = false;
     std::uint64_t sessionEndsArrived_ = 0;
+
+    // What the administrator's log last heard of the link.
+    bool linkWasUp_ = false;
+    bool linkDownLogged_ = false;
+    CafeWindow foreignAnnounceLogged_ = 0;
 };
 
 }  // namespace corvina

@@ -241,8 +241,8 @@ void TffoodsMenu::INto_Click(ui::Control& sender) {
 
 // --- OrderWindowPort
 
-bool TffoodsMenu::SendCafeCommand(std::int32_t number, std::string_view data) {
-    return links_.sendCafeCommand && links_.sendCafeCommand(number, data);
+CafeDelivery TffoodsMenu::SendCafeCommand(std::int32_t number, std::string_view data) {
+    return links_.sendCafeCommand ? links_.sendCafeCommand(number, data) : CafeDelivery::NotSent;
 }
 
 std::uint64_t TffoodsMenu::SessionEndsArrived() { return links_.sessionEndsArrived ? links_.sessionEndsArrived() : 0; }
@@ -271,14 +271,18 @@ void TffoodsMenu::GrantEntry() { entryGranted_ = true; }
 void TffoodsMenu::ShowError(const Big5& text) {
     // The purchase shows before the notice: what went, and what is left.
     ShowModel();
-    ui::ShowError(text);
+    ui::ShowError(text, ui::BoxOwner::Session);
 }
 
-void TffoodsMenu::ShowInformation(const Big5& text) { ui::ShowInformation(text); }
+void TffoodsMenu::ShowInformation(const Big5& text) { ui::ShowInformation(text, ui::BoxOwner::Session); }
 
-void TffoodsMenu::ShowWarning(const Big5& text) { ui::ShowWarning(text); }
+void TffoodsMenu::ShowWarning(const Big5& text) {
+    // A purchase shows before its notice.
+    ShowModel();
+    ui::ShowWarning(text, ui::BoxOwner::Session);
+}
 
-bool TffoodsMenu::AskYesNo(const Big5& text) { return ui::AskYesNo(text); }
+bool TffoodsMenu::AskYesNo(const Big5& text) { return ui::AskYesNo(text, ui::BoxOwner::Session); }
 
 void TffoodsMenu::ShowPurchaseWait(const Big5& text) {
     // The purchase shows before the wait: quantities zeroed, list grown.

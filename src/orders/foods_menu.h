@@ -26,8 +26,8 @@ namespace corvina {
 
 // What the ordering window needs from the rest of the program.
 struct OrderWindowLinks {
-    // SendCafeCommand of the café link: true when the café client took it.
-    std::function<bool(std::int32_t number, std::string_view data)> sendCafeCommand;
+    // SendCafeCommand of the café link.
+    std::function<CafeDelivery(std::int32_t number, std::string_view data)> sendCafeCommand;
     // OpenHomePage of the main window.
     std::function<void()> openHomePage;
     // The order log's contents as the main window keeps it; without one,
@@ -102,7 +102,7 @@ private:
     void INto_Click(ui::Control& sender);
 
     // OrderWindowPort
-    bool SendCafeCommand(std::int32_t number, std::string_view data) override;
+    CafeDelivery SendCafeCommand(std::int32_t number, std::string_view data) override;
     std::uint64_t SessionEndsArrived() override;
     double Now() override;
     void SetClock(double dayNumber) override;

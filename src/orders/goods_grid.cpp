@@ -1,10 +1,10 @@
 #include "orders/goods_grid.h"
 
-#include <algorithm>
 #include <limits>
 #include <string>
 #include <utility>
 
+#include "sys/big5.h"
 #include "sys/strings.h"
 #include "sys/text.h"
 
@@ -32,21 +32,22 @@ GoodsCells GoodsRowCells(const GoodsRow& row) {
 
 void GoodsGrid::Reset() {
     rows_.assign(1, GoodsRow{});
+    ids_.clear();
     enabled_ = false;
 }
 
-bool GoodsGrid::Add(const GoodsItem& item) {
+GoodsGrid::Added GoodsGrid::Add(const GoodsItem& item) {
+    std::string id = FoldAsciiCase(item.id);
+    if (ids_.contains(id)) return Added::Listed;
+    if (ids_.size() >= kMaxRows) return Added::Full;
     if (enabled_) {
-        const bool listed = std::any_of(rows_.begin(), rows_.end(), [&](const GoodsRow& row) {
-            return EqualsIgnoreAsciiCase(row.item.id, item.id);
-        });
-        if (listed) return false;
         rows_.push_back(GoodsRow{item});
     } else {
         rows_.assign(1, GoodsRow{item});
         enabled_ = true;
     }
-    return true;
+    ids_.insert(std::move(id));
+    return Added::Yes;
 }
 
 const GoodsRow* GoodsGrid::At(int gridRow) const {

@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "sys/big5.h"
@@ -68,9 +70,14 @@ public:
     // One empty data row and the grid disabled: no goods yet.
     void Reset();
 
-    // Appended, or filling the empty row while disabled; false when the
-    // identifier is listed already (letter case aside).
-    bool Add(const GoodsItem& item);
+    // What became of an item given to Add.
+    enum class Added { Yes, Listed, Full };
+    // The most rows the grid takes: the rest of a longer list is left out.
+    static constexpr std::size_t kMaxRows = 2000;
+
+    // Appended, or filling the empty row while disabled; Listed when the
+    // identifier is listed already (letter case aside), Full at kMaxRows.
+    Added Add(const GoodsItem& item);
 
     bool Enabled() const { return enabled_; }
     const std::vector<GoodsRow>& Rows() const { return rows_; }
@@ -85,6 +92,8 @@ public:
 
 private:
     std::vector<GoodsRow> rows_;
+    // The listed identifiers, case folded: each check takes constant time.
+    std::unordered_set<std::string> ids_;
     bool enabled_ = false;
 };
 

@@ -32,6 +32,7 @@ void OrderWindowModel::ResetOrderWindow() {
 
 void OrderWindowModel::ResetGoods() {
     goods_.Reset();
+    goodsOverflowLogged_ = false;
     pressedCell_ = {};
     Recount();
 }
@@ -67,7 +68,10 @@ void OrderWindowModel::HandleOrderCommand(std::int32_t number, std::string_view 
 }
 
 void OrderWindowModel::TakeGoodsItem(std::string_view data) {
-    if (const std::optional<GoodsItem> item = ParseGoodsItem(data)) goods_.Add(*item);
+    const std::optional<GoodsItem> item = ParseGoodsItem(data);
+    if (!item || goods_.Add(*item) != GoodsGrid::Added::Full || goodsOverflowLogged_) return;
+    goodsOverflowLogged_ = true;
+    port_.WriteAdminLog(GoodsListTooLongLogText(GoodsGrid::kMaxRows));
 }
 
 void OrderWindowModel::TakeSessionData(std::string_view data) {
@@ -91,6 +95,13 @@ void OrderWindowModel::TakeServerTime(std::string_view data) {
 
 void OrderWindowModel::EntryAnswer(std::string_view data) {
     if (ParseIntegerOr(data, 0) != 1) {
+        // Refusals that come while one shows add no box of their own.
+        if (refusalShowing_) return;
+        refusalShowing_ = true;
+        struct Shown {
+            bool& flag;
+            ~Shown() { flag = false; }
+        } shown{refusalShowing_};
         port_.ShowInformation(MustOrderFirstNotice());
         return;
     }
@@ -170,6 +181,7 @@ void OrderWindowModel::BuyClick() {
     if (!goods_.Enabled()) return;
     const std::uint64_t sessionEnds = port_.SessionEndsArrived();
     std::vector<OrderLine> notDelivered;
+    std::vector<OrderLine> unconfirmed;
     bool sessionEnded = false;
     try {
         for (int gridRow = 1; gridRow <= static_cast<int>(goods_.RowCount()); ++gridRow) {
@@ -183,13 +195,18 @@ void OrderWindowModel::BuyClick() {
                 row.quantity = 0;
                 continue;
             }
-            const bool delivered = port_.SendCafeCommand(kCafeOrderLine, FormatOrderLine(line));
+            const CafeDelivery delivery = port_.SendCafeCommand(kCafeOrderLine, FormatOrderLine(line));
             // The session's log was deleted with its end: nothing goes into it now.
             sessionEnded = port_.SessionEndsArrived() != sessionEnds;
             if (sessionEnded) break;
-            if (!delivered) {
+            if (delivery == CafeDelivery::NotSent) {
                 notDelivered.push_back(line);
                 continue;
+            }
+            if (delivery == CafeDelivery::Unconfirmed) {
+                // Named at once: a log write that fails below must not hide it.
+                port_.WriteAdminLog(UnconfirmedOrderLogText(line));
+                unconfirmed.push_back(line);
             }
             row.quantity = 0;
             // Listed before logging: what was sent is shown even when the
@@ -208,10 +225,16 @@ void OrderWindowModel::BuyClick() {
     if (sessionEnded) return;
     if (!notDelivered.empty()) {
         port_.WriteAdminLog(UndeliveredOrderLogText(notDelivered));
-        port_.ShowError(OrderNotDeliveredMessage());
+        Big5 message = OrderNotDeliveredMessage();
+        if (!unconfirmed.empty()) message += "\r\n\r\n" + UnconfirmedOrderMessage(unconfirmed);
+        port_.ShowError(message);
         return;
     }
-    port_.ShowPurchaseWait(PurchaseWaitText());
+    if (unconfirmed.empty()) {
+        port_.ShowPurchaseWait(PurchaseWaitText());
+    } else {
+        port_.ShowWarning(UnconfirmedOrderMessage(unconfirmed));
+    }
     if (settings_.mustSelectMenu && !port_.EntryGranted()) port_.SendCafeCommand(kCafeOrderBeforeEntry, {});
 }
 

@@ -15,15 +15,16 @@
 #include "orders/order_log.h"
 #include "orders/session_data.h"
 #include "sys/big5.h"
+#include "sys/cafe_delivery.h"
 #include "sys/decimal_number.h"
 
 namespace corvina {
 
 class OrderWindowPort {
 public:
-    // SendCafeCommand: true when the café client took the command; false
-    // also while there is no link, when it goes nowhere.
-    virtual bool SendCafeCommand(std::int32_t number, std::string_view data) = 0;
+    // SendCafeCommand: whether the café client took the command, may have
+    // it (the send timed out), or certainly does not (no link among others).
+    virtual CafeDelivery SendCafeCommand(std::int32_t number, std::string_view data) = 0;
     // Session ends and closes from the café client, counted as they arrive:
     // a purchase stops when the count moves while it sends.
     virtual std::uint64_t SessionEndsArrived() = 0;
@@ -85,10 +86,12 @@ public:
     void GgridMouseDown(GridCell cell);
     void GgridMouseUp(GridCell cell);
     // `B_BuyClick`, `B_QueryMoneyClick`, and `INto_Click` with the button's tag.
-    // An order line the café client did not take stops the purchase there:
-    // it and the rows below keep their quantities and are neither logged
-    // nor listed, and the customer is told. A session that ends meanwhile
-    // stops it as well, silently.
+    // An order line known not to have reached the café client stops the
+    // purchase there: it and the rows below keep their quantities and are
+    // neither logged nor listed, and the customer is told. A line that may
+    // have reached it counts as sent, so that it is never sent twice; the
+    // customer is told to ask at the counter before ordering it again. A
+    // session that ends meanwhile stops the purchase, silently.
     void BuyClick();
     void QueryMoneyClick();
     void LeaveClick(std::int32_t tag);
@@ -135,6 +138,8 @@ private:
     bool listReceived_ = false;
     std::int32_t clockAccumulator_ = 0;
     std::int32_t leaveTarget_ = kLeaveToWebPage;
+    bool refusalShowing_ = false;
+    bool goodsOverflowLogged_ = false;
     std::uint8_t packageFlag_ = 0;
     double loginTime_ = 0;
     double logoutTime_ = 0;

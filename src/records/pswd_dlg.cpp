@@ -118,6 +118,12 @@ void TfPSWD_Dlg::B_OKClick(ui::Control&) {
 
 void TfPSWD_Dlg::B_CancelClick(ui::Control&) { SetModalResult(ui::ModalResult::Cancel); }
 
+void TfPSWD_Dlg::SessionEnded() {
+    for (TEvEdit* field : {&T_UID, &T_PSWD1, &T_PSWD2}) field->SetText({});
+    FileListBox.Clear();
+    if (Modal()) SetModalResult(ui::ModalResult::Cancel);
+}
+
 LRESULT TfPSWD_Dlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NEXTDLGCTL) {
         SelectNext(wParam != 0);

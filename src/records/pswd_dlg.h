@@ -11,6 +11,7 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "ui/session_scope.h"
 #include "widgets/ev_btn.h"
 #include "widgets/ev_edit.h"
 
@@ -47,9 +48,14 @@ protected:
     void DoActivate() override;
 
 private:
+    // The customer's session ended: his account and password go, and the
+    // dialog closes as cancelled.
+    void SessionEnded();
+
     GameRecordDialog& model_;
     // The phase's first control takes the focus once the dialog is active.
     bool focusPending_ = false;
+    ui::SessionWindow session_{[this] { SessionEnded(); }};
 };
 
 // The dialog as the record flow sees it: made once per action, shown once

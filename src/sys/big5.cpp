@@ -63,4 +63,18 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string FoldAsciiCase(std::string_view text) {
+    std::string folded(text);
+    std::size_t i = 0;
+    while (i < folded.size()) {
+        if (IsBig5LeadByte(static_cast<unsigned char>(folded[i])) && i + 1 < folded.size()) {
+            i += 2;
+        } else {
+            folded[i] = AsciiLower(folded[i]);
+            ++i;
+        }
+    }
+    return folded;
+}
+
 }  // namespace corvina

@@ -25,5 +25,8 @@ std::string_view TrimControlAndBlanks(std::string_view text);
 
 // ASCII letters compared without case; double-byte characters exactly.
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
+// The text with its single-byte ASCII letters in lower case: equal for two
+// texts exactly when EqualsIgnoreAsciiCase is true, so it keys a set.
+std::string FoldAsciiCase(std::string_view text);
 
 }  // namespace corvina

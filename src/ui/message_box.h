@@ -7,13 +7,17 @@
 
 namespace corvina::ui {
 
-void ShowError(const Big5& text);
-void ShowWarning(const Big5& text);
-void ShowInformation(const Big5& text);
+// Whose a box is. The boxes of the customer's session close when it ends,
+// answered as cancelled (a question as no); the program's stay.
+enum class BoxOwner { Program, Session };
+
+void ShowError(const Big5& text, BoxOwner owner = BoxOwner::Program);
+void ShowWarning(const Big5& text, BoxOwner owner = BoxOwner::Program);
+void ShowInformation(const Big5& text, BoxOwner owner = BoxOwner::Program);
 // Without an icon.
 void ShowMessage(const Big5& text);
 // True for yes.
-bool AskYesNo(const Big5& text);
+bool AskYesNo(const Big5& text, BoxOwner owner = BoxOwner::Program);
 
 // Ends every message box (and other system dialog) this thread shows, each
 // returning as cancelled: for a moment when nobody is left to answer them.

@@ -11,6 +11,7 @@
 #include "sys/popup_sizes.h"
 #include "ui/form.h"
 #include "ui/panel.h"
+#include "ui/session_scope.h"
 #include "ui/timer.h"
 #include "widgets/ev_grid.h"
 
@@ -42,6 +43,8 @@ private:
     TEvgrid* grid_ = nullptr;
     ui::Timer timer_{kPopupWatchMs, false};
     int result_ = -1;
+    // Closed, choosing nothing, when the customer's session ends.
+    ui::SessionWindow session_{[this] { Finish(-1); }};
 };
 
 // The chosen entry's index, or -1: no entries, the pointer left, another

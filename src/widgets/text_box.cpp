@@ -46,11 +46,13 @@ void THintBoX::DoShow() {
 }
 
 void THintBoX::Timer1Timer() {
+    if (TextBoxClosesOnTick(Active(), CursorOnScreen(), WindowEdges(Handle()), anchor_)) Finish();
+}
+
+void THintBoX::Finish() {
     if (!Modal() || ModalResult() != ui::ModalResult::None) return;
-    if (TextBoxClosesOnTick(Active(), CursorOnScreen(), WindowEdges(Handle()), anchor_)) {
-        timer_.SetEnabled(false);
-        SetModalResult(ui::ModalResult::Cancel);
-    }
+    timer_.SetEnabled(false);
+    SetModalResult(ui::ModalResult::Cancel);
 }
 
 void ShowTextBox(Point topLeft, const EdgeRect& anchor, const std::vector<Big5>& lines, const TextBoxStyle& style) {

@@ -10,6 +10,7 @@
 #include "sys/popup_sizes.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/session_scope.h"
 #include "ui/shape.h"
 #include "ui/timer.h"
 
@@ -30,11 +31,14 @@ protected:
 
 private:
     void Timer1Timer();
+    void Finish();
 
     EdgeRect anchor_;
     ui::Shape* shape_ = nullptr;
     ui::Label* label_ = nullptr;
     ui::Timer timer_{kPopupWatchMs, false};
+    // Closed when the customer's session ends.
+    ui::SessionWindow session_{[this] { Finish(); }};
 };
 
 // Returns when the box closes; no lines show nothing.

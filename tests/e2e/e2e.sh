@@ -485,10 +485,84 @@ case_hung_client() {
     wait_until "the menu to end on 5027" ended "$MENU_PID" || return
 }
 
+# A café client whose handlers of 207, 211 and 214 each take 6 s, longer
+# than the menu's 5 s send limit: the order line it got is counted once,
+# listed, logged and named unconfirmed, never sent again; the charges still
+# show; and leaving still works, the link shaking hands again when a slow
+# answer took it down.
+case_slow_client() {
+    set_param MustSelectMenu 1
+    start_ordering "HandlerDelay=207:6000,211:6000,214:6000" "SessionData=0,now-30,0,A12" "ServerTime=now" \
+        "Consumption=125|50|35|0|85" "EntryAnswer=1" || return
+    wait_until "the session data to reach the menu" logged sim.log "recv cmd 208:" || return
+
+    buy_tea
+    confirm_purchase
+    wait_until "the slow order line" logged sim.log "info handled 207 after 6000 ms" || return
+    wait_until "the notice that the counter has not confirmed it" \
+        shown_text sim '#32770' "櫃臺尚未確認收到" || return
+    screenshot unconfirmed
+    check "the order line reached the café client once" test "$(events sim.log | grep -c '^recv cmd 207:')" -eq 1
+    check "the order log holds the line" bash -c "printf 'A01,tea,1\\r\\n' | cmp -s - '$CAFE/GoodsLog.Lst'"
+    check "the administrator's log names it unconfirmed" grep -q 'A01,tea,1' "$CAFE/Corvina2.log"
+    request sim "press #32770 1"
+    wait_until "the notice to close" not_shown sim '#32770' || return
+    wait_until "the purchase before entry (213)" logged sim.log "recv cmd 213:" || return
+    confirm_purchase
+    check "the line was not sent again" test "$(events sim.log | grep -c '^recv cmd 207:')" -eq 1
+
+    query_money
+    wait_until "the slow query" logged sim.log "info handled 211 after 6000 ms" || return
+    wait_until "the consumption list" shown sim TfExpendList || return
+    wait_until "the consumption list to close itself" not_shown sim TfExpendList || return
+
+    to_game
+    wait_until "the slow request to leave" logged sim.log "info handled 214 after 6000 ms" || return
+    wait_until "the grant to return to the menu" not_shown sim TffoodsMenu || return
+    screenshot menu
+    request sim "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+    check "still one order line" test "$(events sim.log | grep -c '^recv cmd 207:')" -eq 1
+}
+
+# The café client ends the session and opens the next one at once: the new
+# session's ordering window stays open and gets its goods.
+case_back_to_back() {
+    start_ordering "FollowWith=5026:5025" || return
+    printf '1,tea,2\r\n' >"$CAFE/GoodsLog.Lst"
+    request sim "send 5026"
+    wait_until "both messages to go out" logged sim.log "send msg 5025" || return
+    wait_until "the new window's request 209" at_least 2 sim.log '^recv cmd 209:$' || return
+    wait_until "the goods again" at_least 2 sim.log '^send cmd 115:A02,.* -> ok' || return
+    check "the order log went with the session" gone "$CAFE/GoodsLog.Lst"
+    sleep 1
+    check "the new session's ordering window is open" shown sim TffoodsMenu
+    screenshot new-session
+    request sim "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+}
+
+# Another window of the café client's class announces itself: the menu
+# ignores it, says so once, and the link stays with the café client.
+case_foreign_announce() {
+    start_sim sim "AnnounceAnswer=1" "RegisterKey=1" "Left=0" "Top=700" "[Goods]" "1=A01,tea,25"
+    start_menu
+    wait_until "the handshake" logged sim.log "recv cmd 212:" || return
+    start_sim probe "AnnounceAnswer=1" "Title=probe" "Left=600" "Top=700"
+    request probe "send 5024" "send 5024"
+    wait_until "the menu's answers to the stranger" at_least 2 probe.log '^answer msg 5024 -> 0$' || return
+    check "the stranger got no command" bash -c "! grep -q 'recv cmd' '$CAFE/probe.log'"
+    check "the administrator's log says so once" test "$(grep -c '5024' "$CAFE/Corvina2.log")" -eq 1
+    request sim "send 5025"
+    wait_until "the ordering window's request over the link" logged sim.log "recv cmd 209:" || return
+    request sim "send 5027"
+    wait_until "the menu to end on 5027" ended "$MENU_PID" || return
+}
+
 cases=("$@")
 [ "${#cases[@]}" -gt 0 ] ||
     cases=(session orders ordering_later ordering_nested sync_sender undelivered session_end_mid_purchase
-        close_under_box late_client hung_client)
+        close_under_box late_client hung_client slow_client back_to_back foreign_announce)
 rm -rf "$ARTIFACTS"
 for name in "${cases[@]}"; do
     begin_case "$name" && "case_$name"

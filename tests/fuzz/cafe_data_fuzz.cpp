@@ -19,6 +19,7 @@
 #include "orders/order_log.h"
 #include "orders/order_model.h"
 #include "orders/session_data.h"
+#include "sys/big5.h"
 #include "sys/day_number.h"
 
 namespace {
@@ -34,8 +35,10 @@ void CheckGoods(std::string_view data, char separator) {
     Check(!item->id.empty() && !item->name.empty());
     Check(item->id.find(',') == Big5::npos && item->name.find(',') == Big5::npos);
     GoodsGrid grid;
-    Check(grid.Add(*item));
-    Check(!grid.Add(*item));  // listed already
+    Check(grid.Add(*item) == GoodsGrid::Added::Yes);
+    Check(grid.Add(*item) == GoodsGrid::Added::Listed);
+    // Its identifier in other letter cases is listed too.
+    Check(grid.Add({FoldAsciiCase(item->id), "x", "1"}) == GoodsGrid::Added::Listed);
     Check(grid.RowCount() == 1 && grid.Enabled());
     grid.At(1)->quantity = 3;
     const GoodsCells cells = GoodsRowCells(*grid.At(1));

@@ -20,10 +20,13 @@ inline void Check(bool condition) {
 
 class SilentOrderWindow final : public OrderWindowPort {
 public:
-    // Now and then the café client does not take a command.
-    bool SendCafeCommand(std::int32_t number, std::string_view) override {
+    // Now and then the café client does not take a command, or does not
+    // say whether it did.
+    CafeDelivery SendCafeCommand(std::int32_t number, std::string_view) override {
         Check(number > 0);
-        return ++sends % 5 != 0;
+        ++sends;
+        if (sends % 5 == 0) return CafeDelivery::NotSent;
+        return sends % 7 == 0 ? CafeDelivery::Unconfirmed : CafeDelivery::Taken;
     }
     std::uint64_t SessionEndsArrived() override { return 0; }
     double Now() override { return 45000.5; }

@@ -18,14 +18,39 @@ std::string Text(const ProfileText& profile, std::string_view key, std::string_v
     return profile.ReadString(kScenarioSection, key, fallback);
 }
 
+bool IsSessionMessage(std::int32_t message) {
+    return message >= static_cast<std::int32_t>(kMsgCafeAnnounce) &&
+           message <= static_cast<std::int32_t>(kMsgCafeCloseMenu);
+}
+
+// "number:ms" pairs split by ","; malformed pairs are skipped.
+std::map<std::int32_t, unsigned> ReadHandlerDelays(std::string_view text) {
+    std::map<std::int32_t, unsigned> delays;
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const SplitResult pair = SplitAtSeparator(text.substr(0, comma), ':');
+        const std::int32_t command = ParseIntegerOr(pair.head, 0);
+        const std::int32_t ms = ParseIntegerOr(pair.tail, 0);
+        if (command > 0 && ms > 0) delays[command] = static_cast<unsigned>(std::min(ms, kMaxHandlerDelayMs));
+        if (comma == std::string_view::npos) break;
+        text.remove_prefix(comma + 1);
+    }
+    return delays;
+}
+
+Scenario::FollowWith ReadFollowWith(std::string_view text) {
+    const SplitResult split = SplitAtSeparator(text, ':');
+    const std::int32_t first = ParseIntegerOr(split.head, 0);
+    const std::int32_t then = ParseIntegerOr(split.tail, 0);
+    if (!IsSessionMessage(first) || !IsSessionMessage(then)) return {};
+    return {static_cast<unsigned>(first), static_cast<unsigned>(then)};
+}
+
 Scenario::SendOn ReadSendOn(std::string_view text) {
     const SplitResult split = SplitAtSeparator(text, ':');
     const std::int32_t command = ParseIntegerOr(split.head, 0);
     const std::int32_t message = ParseIntegerOr(split.tail, 0);
-    if (command <= 0 || message < static_cast<std::int32_t>(kMsgCafeAnnounce) ||
-        message > static_cast<std::int32_t>(kMsgCafeCloseMenu)) {
-        return {};
-    }
+    if (command <= 0 || !IsSessionMessage(message)) return {};
     return {command, static_cast<unsigned>(message)};
 }
 
@@ -56,6 +81,8 @@ Scenario ReadScenario(const ProfileText& profile) {
     scenario.syncSend = profile.ReadBool(kScenarioSection, "SyncSend", scenario.syncSend);
     scenario.endAfter = profile.ReadInteger(kScenarioSection, "EndAfter", scenario.endAfter);
     scenario.sendOn = ReadSendOn(Text(profile, "SendOn", {}));
+    scenario.handlerDelayMs = ReadHandlerDelays(Text(profile, "HandlerDelay", {}));
+    scenario.followWith = ReadFollowWith(Text(profile, "FollowWith", {}));
     scenario.title = Text(profile, "Title", scenario.title);
     scenario.left = profile.ReadInteger(kScenarioSection, "Left", scenario.left);
     scenario.top = profile.ReadInteger(kScenarioSection, "Top", scenario.top);

@@ -4,6 +4,7 @@
 // it on Linux. Texts become Big5 only on the wire.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ namespace corvina::cafesim {
 inline constexpr std::string_view kScenarioSection = "Scenario";
 // Keys in file order; each value is the data of one 115 command.
 inline constexpr std::string_view kGoodsSection = "Goods";
+
+// A handler delay longer than this is a mistake in the scenario.
+inline constexpr std::int32_t kMaxHandlerDelayMs = 60000;
 
 struct Scenario {
     // The result of the menu's 5024: 0 (no link), 1, or 5025 (open orders).
@@ -52,6 +56,16 @@ struct Scenario {
         std::int32_t command = 0;
         unsigned message = 0;
     } sendOn;
+    // How long our handler of each command number takes before it returns,
+    // in ms, as a café client that asks its own server first
+    // ("HandlerDelay=207:6000,211:6000"). The replies go out after it.
+    std::map<std::int32_t, unsigned> handlerDelayMs;
+    // The session message sent right after this one, without waiting in
+    // between, whenever a request sends the first ("FollowWith=5026:5025").
+    struct FollowWith {
+        unsigned first = 0;
+        unsigned then = 0;
+    } followWith;
     // Another title hides the window from the menu's search: a probe.
     std::string title{kCafeClientTitle};
     // Where the window goes; negative: where the system puts it.

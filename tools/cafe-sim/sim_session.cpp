@@ -72,6 +72,12 @@ LRESULT SimSession::CopyData(const COPYDATASTRUCT* block) {
         return TRUE;
     }
     log_.Write("recv cmd " + Utf8FromBig5(text));
+    if (const auto delay = scenario_.handlerDelayMs.find(command->number); delay != scenario_.handlerDelayMs.end()) {
+        // Busy without reading messages, as a handler that waits on a server.
+        Sleep(delay->second);
+        log_.Write("info handled " + std::to_string(command->number) + " after " + std::to_string(delay->second) +
+                   " ms");
+    }
     if (command->number == scenario_.endAfter) EndNow();
     if (command->number == scenario_.sendOn.command) SendMessageNow(scenario_.sendOn.message);
     if (scenario_.nestedReplies) {
@@ -122,6 +128,16 @@ void SimSession::SendPending() {
     }
 }
 
+void SimSession::SendSessionMessage(unsigned message) {
+    if (scenario_.syncSend) {
+        SendMessageNow(message);
+        return;
+    }
+    const SendOutcome outcome = peer_.SendSessionMessage(self_, message, &Answered);
+    const std::string tail = DescribeOutcome(outcome);
+    log_.Write("send msg " + std::to_string(message) + (tail.empty() ? "" : " " + tail));
+}
+
 void SimSession::SendCommand(const Outgoing& command) {
     const CafeCommandBlock block(command.number, Big5FromUtf8(command.data));
     const SendOutcome outcome = peer_.SendCommand(self_, block);
@@ -130,16 +146,10 @@ void SimSession::SendCommand(const Outgoing& command) {
 
 void SimSession::Perform(const Request& request) {
     switch (request.kind) {
-        case RequestKind::Message: {
-            if (scenario_.syncSend) {
-                SendMessageNow(request.message);
-                break;
-            }
-            const SendOutcome outcome = peer_.SendSessionMessage(self_, request.message, &Answered);
-            const std::string tail = DescribeOutcome(outcome);
-            log_.Write("send msg " + std::to_string(request.message) + (tail.empty() ? "" : " " + tail));
+        case RequestKind::Message:
+            SendSessionMessage(request.message);
+            if (request.message == scenario_.followWith.first) SendSessionMessage(scenario_.followWith.then);
             break;
-        }
         case RequestKind::Text: {
             const Big5 text = Big5FromUtf8(request.text);
             const SendOutcome outcome = peer_.SendText(self_, text);

@@ -52,6 +52,8 @@ private:
     // Inside the handler of the command being received.
     void AnswerNow(std::int32_t number);
     void SendMessageNow(unsigned message);
+    // Handed over, or waiting for the answer when the scenario says SyncSend.
+    void SendSessionMessage(unsigned message);
     [[noreturn]] void EndNow();
     void SendCommand(const Outgoing& command);
     // " in N ms" for the log line of a send, when the scenario asks.

@@ -24,8 +24,9 @@ class FakeWindows final : public CafeClientPort {
 public:
     CafeWindow FindCafeClient() override { return found; }
     bool IsCafeClientWindow(CafeWindow window) override { return clients.contains(window); }
-    std::optional<std::intptr_t> SendAnnounce(CafeWindow client, CafeWindow menu) override {
-        log.push_back("5024 to " + std::to_string(client) + " from " + std::to_string(menu));
+    std::optional<std::intptr_t> SendAnnounce(CafeWindow client, CafeWindow menu, bool waitIfBusy) override {
+        log.push_back("5024 to " + std::to_string(client) + " from " + std::to_string(menu) +
+                      (waitIfBusy ? " waiting" : ""));
         return announceAnswer;
     }
     CafeSendResult SendCommand(CafeWindow client, const CafeCommandBlock& block) override {
@@ -115,6 +116,8 @@ TEST(CafeLinkAnnounced, ClientsAnnouncementBringsTheLinkUpToItsWindow) {
     CafeLink link(windows);
     link.Connect(kMenu);
 
+    // The client started after the menu's handshake: found now.
+    windows.found = kOtherClient;
     EXPECT_EQ(link.Announced(kOtherClient), kOtherClient);
     EXPECT_TRUE(link.IsUp());
     link.Send(kCafeOrderLine, T(u8"A01,可樂,2"));
@@ -124,8 +127,29 @@ TEST(CafeLinkAnnounced, ClientsAnnouncementBringsTheLinkUpToItsWindow) {
 TEST(CafeLinkAnnounced, NullWindowGetsNothing) {
     FakeWindows windows;
     CafeLink link(windows);
-    EXPECT_EQ(link.Announced(0), 0);
+    EXPECT_EQ(link.Announced(0), std::nullopt);
     link.Send(kCafeDataRequest, {});
+    EXPECT_FALSE(link.IsUp());
+    EXPECT_TRUE(windows.log.empty());
+}
+
+// Only the window found as the café client may take the link: a stranger's
+// 5024 leaves it as it was, up to the client or down.
+TEST(CafeLinkAnnounced, AWindowThatIsNotTheCafeClientChangesNothing) {
+    FakeWindows windows;
+    CafeLink link(windows);
+    link.Connect(kMenu);
+    windows.log.clear();
+    EXPECT_EQ(link.Announced(kOtherClient), std::nullopt);
+    EXPECT_TRUE(link.IsUp());
+    EXPECT_EQ(link.Client(), kClient);
+    link.Send(kCafeDataRequest, {});
+    EXPECT_EQ(windows.log, (Log{"209: to 512"}));
+
+    windows.found = 0;
+    link.Connect(kMenu);
+    windows.log.clear();
+    EXPECT_EQ(link.Announced(kOtherClient), std::nullopt);
     EXPECT_FALSE(link.IsUp());
     EXPECT_TRUE(windows.log.empty());
 }
@@ -157,7 +181,7 @@ TEST(CafeLinkSend, OnlyAClientThatIsGoneOrHungTakesTheLinkDown) {
     EXPECT_EQ(link.Send(kCafeOrderLine, "7,tea,1"), CafeSendResult::NotAnswered);
     EXPECT_TRUE(link.IsUp());
 
-    for (const CafeSendResult fault : {CafeSendResult::Hung, CafeSendResult::Gone}) {
+    for (const CafeSendResult fault : {CafeSendResult::Refused, CafeSendResult::AccessDenied}) {
         windows.answer = CafeSendResult::Delivered;
         link.Connect(kMenu);
         windows.log.clear();
@@ -172,6 +196,78 @@ TEST(CafeLinkSend, OnlyAClientThatIsGoneOrHungTakesTheLinkDown) {
     windows.answer = CafeSendResult::Delivered;
     link.Connect(kMenu);
     EXPECT_TRUE(link.IsUp());
+}
+
+// A client busy in a long handler takes the link down when the send times
+// out; the next send shakes hands again first, waiting for a busy client,
+// and goes out once it answers. One that still does not answer is asked
+// again by the send after.
+TEST(CafeLinkSend, AfterASendThatTimedOutTheNextSendShakesHandsAgainFirst) {
+    for (const CafeSendResult timeout : {CafeSendResult::Hung, CafeSendResult::EndedDuringSend}) {
+        FakeWindows windows;
+        CafeLink link(windows);
+        link.Connect(kMenu);
+        windows.answer = timeout;
+        EXPECT_EQ(link.Send(kCafeConsumptionRequest, {}), timeout);
+        EXPECT_FALSE(link.IsUp());
+        EXPECT_TRUE(link.HandshakeDue());
+
+        windows.log.clear();
+        windows.answer = CafeSendResult::Delivered;
+        windows.announceAnswer = std::nullopt;
+        EXPECT_EQ(link.Send(kCafeLeaveRequest, {}), CafeSendResult::LinkDown);
+        EXPECT_EQ(windows.log, (Log{"5024 to 512 from 256 waiting"}));
+        const std::optional<ConnectOutcome> retried = link.TakeRetriedHandshake();
+        ASSERT_TRUE(retried);
+        EXPECT_TRUE(retried->clientFound);
+        EXPECT_FALSE(retried->answered);
+        EXPECT_FALSE(link.TakeRetriedHandshake());
+
+        windows.log.clear();
+        windows.announceAnswer = 1;
+        EXPECT_EQ(link.Send(kCafeLeaveRequest, {}), CafeSendResult::Delivered);
+        EXPECT_EQ(windows.log, (Log{"5024 to 512 from 256 waiting", "212: to 512", "214: to 512"}));
+        EXPECT_TRUE(link.IsUp());
+        EXPECT_FALSE(link.HandshakeDue());
+    }
+}
+
+TEST(CafeLinkSend, NoHandshakeIsRetriedAfterASendKnownNotToHaveGone) {
+    FakeWindows windows;
+    CafeLink link(windows);
+    link.Connect(kMenu);
+    windows.answer = CafeSendResult::AccessDenied;
+    link.Send(kCafeDataRequest, {});
+    windows.log.clear();
+    windows.answer = CafeSendResult::Delivered;
+    EXPECT_EQ(link.Send(kCafeLeaveRequest, {}), CafeSendResult::LinkDown);
+    EXPECT_TRUE(windows.log.empty());
+
+    // A client that refuses the link is not asked again by every send.
+    windows.announceAnswer = 0;
+    link.Connect(kMenu);
+    windows.log.clear();
+    EXPECT_EQ(link.Send(kCafeLeaveRequest, {}), CafeSendResult::LinkDown);
+    EXPECT_TRUE(windows.log.empty());
+}
+
+TEST(CafeSendResults, WhatMayHaveArrivedIsUnconfirmedAndTheLogSaysWhy) {
+    EXPECT_EQ(DeliveryOf(CafeSendResult::Delivered), CafeDelivery::Taken);
+    for (const CafeSendResult notSent :
+         {CafeSendResult::LinkDown, CafeSendResult::Gone, CafeSendResult::Refused, CafeSendResult::AccessDenied}) {
+        EXPECT_EQ(DeliveryOf(notSent), CafeDelivery::NotSent);
+    }
+    for (const CafeSendResult timedOut :
+         {CafeSendResult::NotAnswered, CafeSendResult::Hung, CafeSendResult::EndedDuringSend}) {
+        EXPECT_EQ(DeliveryOf(timedOut), CafeDelivery::Unconfirmed);
+        const Big5 text = CafeSendFaultText(timedOut, "207:7,tea,1");
+        EXPECT_NE(text.find(T(u8"未確認")), Big5::npos);
+        EXPECT_TRUE(text.ends_with("207:7,tea,1"));
+    }
+    const Big5 denied = CafeSendFaultText(CafeSendResult::AccessDenied, "207:7,tea,1");
+    EXPECT_NE(denied.find(T(u8"權限等級不同")), Big5::npos);
+    EXPECT_NE(denied.find(T(u8"系統管理員")), Big5::npos);
+    EXPECT_TRUE(CafeSendFaultText(CafeSendResult::LinkDown, "207:7,tea,1").empty());
 }
 
 }  // namespace

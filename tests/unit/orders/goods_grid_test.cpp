@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "orders/grid_looks.h"
 #include "sys/text.h"
 
@@ -32,8 +34,8 @@ TEST(GoodsGrid, TheFirstItemFillsTheEmptyRowThenRowsAreAppended) {
     ASSERT_EQ(grid.RowCount(), 1u);
     EXPECT_FALSE(grid.Enabled());
     EXPECT_EQ(grid.At(1)->item, GoodsItem{});
-    EXPECT_TRUE(grid.Add({"7", "Cola", "25"}));
-    EXPECT_TRUE(grid.Add({"9", "Hot dog", "35"}));
+    EXPECT_EQ(grid.Add({"7", "Cola", "25"}), GoodsGrid::Added::Yes);
+    EXPECT_EQ(grid.Add({"9", "Hot dog", "35"}), GoodsGrid::Added::Yes);
     EXPECT_TRUE(grid.Enabled());
     ASSERT_EQ(grid.RowCount(), 2u);
     EXPECT_EQ(grid.At(1)->item.id, "7");
@@ -47,15 +49,30 @@ TEST(GoodsGrid, TheFirstItemFillsTheEmptyRowThenRowsAreAppended) {
 
 TEST(GoodsGrid, IdentifiersListedAlreadyAreIgnoredWhateverTheirLetterCase) {
     GoodsGrid grid;
-    EXPECT_TRUE(grid.Add({"ab", "Cola", "25"}));
-    EXPECT_FALSE(grid.Add({"ab", "Other", "1"}));
-    EXPECT_FALSE(grid.Add({"AB", "Other", "1"}));
-    EXPECT_TRUE(grid.Add({"abc", "Tea", "1"}));
+    EXPECT_EQ(grid.Add({"ab", "Cola", "25"}), GoodsGrid::Added::Yes);
+    EXPECT_EQ(grid.Add({"ab", "Other", "1"}), GoodsGrid::Added::Listed);
+    EXPECT_EQ(grid.Add({"AB", "Other", "1"}), GoodsGrid::Added::Listed);
+    EXPECT_EQ(grid.Add({"abc", "Tea", "1"}), GoodsGrid::Added::Yes);
     // Double-byte identifiers compare exactly.
-    EXPECT_TRUE(grid.Add({T(u8"甲"), "A", "1"}));
-    EXPECT_FALSE(grid.Add({T(u8"甲"), "B", "1"}));
+    EXPECT_EQ(grid.Add({T(u8"甲"), "A", "1"}), GoodsGrid::Added::Yes);
+    EXPECT_EQ(grid.Add({T(u8"甲"), "B", "1"}), GoodsGrid::Added::Listed);
     EXPECT_EQ(grid.RowCount(), 3u);
     EXPECT_EQ(grid.At(1)->item.name, "Cola");
+}
+
+TEST(GoodsGrid, OnlyTheLettersOfSingleByteCharactersFoldAndTheGridStopsAtItsLimit) {
+    GoodsGrid grid;
+    // Trail bytes 0x41 and 0x61 are the codes of "A" and "a": two characters.
+    EXPECT_EQ(grid.Add({"\xA4\x41", "A", "1"}), GoodsGrid::Added::Yes);
+    EXPECT_EQ(grid.Add({"\xA4\x61", "B", "1"}), GoodsGrid::Added::Yes);
+    for (std::size_t i = grid.RowCount(); i < GoodsGrid::kMaxRows; ++i) {
+        ASSERT_EQ(grid.Add({"id" + std::to_string(i), "N", "1"}), GoodsGrid::Added::Yes);
+    }
+    EXPECT_EQ(grid.Add({"one more", "N", "1"}), GoodsGrid::Added::Full);
+    EXPECT_EQ(grid.Add({"ID2", "N", "1"}), GoodsGrid::Added::Listed);
+    EXPECT_EQ(grid.RowCount(), GoodsGrid::kMaxRows);
+    grid.Reset();
+    EXPECT_EQ(grid.Add({"one more", "N", "1"}), GoodsGrid::Added::Yes);
 }
 
 TEST(GoodsGrid, CellTextsAndPressedButtons) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -32,10 +33,15 @@ std::string DayText(double value) {
 
 class FakeWindow final : public OrderWindowPort {
 public:
-    bool SendCafeCommand(std::int32_t number, std::string_view data) override {
+    CafeDelivery SendCafeCommand(std::int32_t number, std::string_view data) override {
         log.push_back(std::to_string(number) + ":" + std::string(data));
         if (onSend) onSend(number);
-        return deliveries-- > 0;
+        if (!answers.empty()) {
+            const CafeDelivery answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return deliveries-- > 0 ? CafeDelivery::Taken : CafeDelivery::NotSent;
     }
     std::uint64_t SessionEndsArrived() override { return sessionEnds; }
     double Now() override { return now; }
@@ -51,7 +57,11 @@ public:
         log.push_back("granted");
     }
     void ShowError(const Big5& text) override { log.push_back("error " + text); }
-    void ShowInformation(const Big5& text) override { log.push_back("info " + text); }
+    void ShowInformation(const Big5& text) override {
+        log.push_back("info " + text);
+        // What the café client sends while the box is open.
+        if (whileInformation) std::exchange(whileInformation, nullptr)();
+    }
     void ShowWarning(const Big5& text) override { log.push_back("warning " + text); }
     bool AskYesNo(const Big5& text) override {
         log.push_back("ask " + text);
@@ -68,10 +78,13 @@ public:
     Log Take() { return std::exchange(log, {}); }
 
     Log log;
+    // What the next sends become, before `deliveries` counts.
+    std::deque<CafeDelivery> answers;
     // How many of the next sends the café client takes.
     int deliveries = 1000000;
     std::uint64_t sessionEnds = 0;
     std::function<void(std::int32_t number)> onSend;
+    std::function<void()> whileInformation;
     double now = kLogin;
     std::optional<std::string> orderLog;
     bool failAppend = false;
@@ -148,6 +161,17 @@ TEST_F(OrderModelTest, GoodsListsStartAnewAndSkipListedIdentifiers) {
     EXPECT_EQ(model.Goods().RowCount(), 1u);
     EXPECT_FALSE(model.Goods().Enabled());
     EXPECT_TRUE(model.ListReceived());
+}
+
+TEST_F(OrderModelTest, AListLongerThanTheGridIsCutAndLoggedOncePerList) {
+    for (int list = 0; list < 2; ++list) {
+        model.HandleOrderCommand(list == 0 ? 114 : 116, "");
+        for (std::size_t i = 0; i < GoodsGrid::kMaxRows + 3; ++i) {
+            model.HandleOrderCommand(115, std::to_string(i) + ",N,1");
+        }
+        EXPECT_EQ(model.Goods().RowCount(), GoodsGrid::kMaxRows);
+        EXPECT_EQ(window.Take(), (Log{"admin " + GoodsListTooLongLogText(GoodsGrid::kMaxRows)}));
+    }
 }
 
 TEST_F(OrderModelTest, SessionDataIsTakenAndAcknowledged) {
@@ -373,6 +397,49 @@ TEST_F(MustSelectMenuTest, AnOrderLineTheClientDidNotTakeStopsThePurchaseAndIsNo
     EXPECT_EQ(window.orderLog, "7,Cola,2\r\n8,Tea,1\r\n9,Hot dog,3\r\n");
 }
 
+// A client that timed out may have the line: it is bought, listed and
+// logged, never sent again by the next purchase, and both the customer and
+// the administrator hear that the counter has not confirmed it. A line
+// known not sent after it still stops the purchase.
+TEST_F(MustSelectMenuTest, AnOrderLineThatMayHaveArrivedCountsAsSentAndIsNamedUnconfirmed) {
+    Goods({"7,Cola,35", "8,Tea,20", "9,Hot dog,15"});
+    Click(kBuyColumn, 1, 2);
+    Click(kBuyColumn, 3);
+    window.answers = {CafeDelivery::Unconfirmed, CafeDelivery::Taken};
+    model.BuyClick();
+    EXPECT_EQ(window.Take(),
+              (Log{"207:7,Cola,2", "admin " + UnconfirmedOrderLogText({"7", "Cola", 2}), "207:9,Hot dog,1",
+                   "warning " + UnconfirmedOrderMessage({{"7", "Cola", 2}}), "213:"}));
+    EXPECT_EQ(window.orderLog, "7,Cola,2\r\n9,Hot dog,1\r\n");
+    EXPECT_EQ(model.OrderedRows(), (std::vector<OrderedRow>{{"Cola", "2"}, {"Hot dog", "1"}}));
+    EXPECT_EQ(TotalText(model.OrderTotal()), "$0.00");
+    EXPECT_FALSE(model.BuyEnabled());
+
+    // Nothing is left to send: the button cannot send the line again.
+    model.BuyClick();
+    EXPECT_EQ(window.Take(), (Log{"wait " + PurchaseWaitText(), "213:"}));
+
+    Click(kBuyColumn, 2);
+    Click(kBuyColumn, 3);
+    window.answers = {CafeDelivery::Unconfirmed, CafeDelivery::NotSent};
+    model.BuyClick();
+    EXPECT_EQ(window.Take(),
+              (Log{"207:8,Tea,1", "admin " + UnconfirmedOrderLogText({"8", "Tea", 1}), "207:9,Hot dog,1",
+                   "admin " + UndeliveredOrderLogText({{"9", "Hot dog", 1}}),
+                   "error " + OrderNotDeliveredMessage() + "\r\n\r\n" + UnconfirmedOrderMessage({{"8", "Tea", 1}})}));
+    EXPECT_EQ(Quantity(2), 0);
+    EXPECT_EQ(Quantity(3), 1);
+    EXPECT_EQ(model.OrderedRows().size(), 3u);
+}
+
+TEST(OrderTexts, TheUnconfirmedNoticeNamesEachLineAndSendsTheCustomerToTheCounter) {
+    const Big5 text = UnconfirmedOrderMessage({{"7", T(u8"可樂"), 2}, {"9", T(u8"熱狗"), 1}});
+    EXPECT_NE(text.find(T(u8"可樂 × 2")), Big5::npos);
+    EXPECT_NE(text.find(T(u8"熱狗 × 1")), Big5::npos);
+    EXPECT_NE(text.find(T(u8"請先洽櫃臺確認")), Big5::npos);
+    EXPECT_NE(UnconfirmedOrderLogText({"7", "Cola", 2}).find(T(u8"未經用戶端程式確認")), Big5::npos);
+}
+
 TEST_F(OrderModelTest, WithoutACafeClientNothingIsBought) {
     Goods({"7,Cola,35"});
     Click(kBuyColumn, 1);
@@ -421,6 +488,16 @@ TEST_F(OrderModelTest, EntryAnswers) {
     EXPECT_EQ(window.Take(), (Log{"granted", "close"}));
     model.LeaveClick(7);
     EXPECT_EQ(window.Take(), (Log{"granted"}));
+    model.HandleOrderCommand(121, "0");
+    EXPECT_EQ(window.Take(), (Log{"info " + MustOrderFirstNotice()}));
+
+    // Refusals that arrive while one shows stack no second box.
+    window.whileInformation = [this] {
+        model.HandleOrderCommand(121, "0");
+        model.HandleOrderCommand(121, "x");
+    };
+    model.HandleOrderCommand(121, "0");
+    EXPECT_EQ(window.Take(), (Log{"info " + MustOrderFirstNotice()}));
     model.HandleOrderCommand(121, "0");
     EXPECT_EQ(window.Take(), (Log{"info " + MustOrderFirstNotice()}));
 }

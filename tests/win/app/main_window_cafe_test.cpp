@@ -76,9 +76,10 @@ TEST_F(MainWindowCafe, ActivationShakesHandsAndTheCloseMessageEndsTheRun) {
 
 TEST_F(MainWindowCafe, TheOrderingWindowOpensOnTheClientsRequestAndClosesAtTheSessionsEnd) {
     WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nSupport=0\r\n");
-    test::FakeCafeClient client(L"not searched");
     auto menu = Start();
     EXPECT_TRUE(menu->B_intofoods().Enabled());
+    // Started after the menu: found when it announces itself.
+    test::FakeCafeClient client;
     SendMessageW(menu->Handle(), kMsgCafeAnnounce, 0, client.HandleParam());
 
     // Handled inside the ordering window's modal run.

@@ -9,11 +9,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cafe/fake_cafe_client.h"
@@ -25,6 +27,7 @@
 #include "sys/files.h"
 #include "sys/text.h"
 #include "ui/message_box.h"
+#include "ui/session_scope.h"
 #include "ui/timer.h"
 #include "ui/ui_fixture.h"
 
@@ -175,11 +178,30 @@ TEST_F(CafeWindowLinkTest, AnAnswerOf5025ConfirmsTheLinkThenOpensTheOrderWindow)
 }
 
 TEST_F(CafeWindowLinkTest, TheClientsAnnouncementSetsTheLinkUpToItsWindow) {
-    test::FakeCafeClient client(L"another title");
+    test::FakeCafeClient client;
     EXPECT_EQ(ToMenu(kMsgCafeAnnounce, client.HandleParam()), client.HandleParam());
     EXPECT_TRUE(link_.Link().IsUp());
     link_.Send(kCafeOrderLine, "7,tea,2");
     EXPECT_THAT(client.events, ElementsAre("212:", "207:7,tea,2"));
+}
+
+// A window of the client's class that is not the one found by class and
+// title takes nothing over: the link stays with the client, and the
+// administrator hears of the stranger once.
+TEST_F(CafeWindowLinkTest, AnAnnouncementFromAnotherWindowIsIgnoredAndLoggedOnce) {
+    test::FakeCafeClient client;
+    test::FakeCafeClient stranger(L"another title");
+    link_.Activated();
+    ASSERT_TRUE(link_.Link().IsUp());
+    EXPECT_EQ(ToMenu(kMsgCafeAnnounce, stranger.HandleParam()), 0);
+    EXPECT_EQ(ToMenu(kMsgCafeAnnounce, stranger.HandleParam()), 0);
+    EXPECT_TRUE(link_.Link().IsUp());
+    EXPECT_EQ(link_.Link().Client(), client.HandleParam());
+    EXPECT_EQ(link_.Send(kCafeOrderLine, "7,tea,2"), CafeDelivery::Taken);
+    EXPECT_THAT(stranger.events, IsEmpty());
+    EXPECT_THAT(client.events.back(), "207:7,tea,2");
+    ASSERT_EQ(AdminLines().size(), 1u);
+    EXPECT_NE(AdminLines()[0].find("5024"), std::string::npos);
 }
 
 TEST_F(CafeWindowLinkTest, AClientWindowThatEndedTakesTheLinkDownInsteadOfReachingAStranger) {
@@ -187,9 +209,10 @@ TEST_F(CafeWindowLinkTest, AClientWindowThatEndedTakesTheLinkDownInsteadOfReachi
     link_.Activated();
     ASSERT_TRUE(link_.Link().IsUp());
     client.reset();
-    EXPECT_FALSE(link_.Send(kCafeDataRequest, {}));
+    EXPECT_EQ(link_.Send(kCafeDataRequest, {}), CafeDelivery::NotSent);
     EXPECT_FALSE(link_.Link().IsUp());
-    ASSERT_EQ(AdminLines().size(), 1u);
+    // The send's fault, then the link going down.
+    ASSERT_EQ(AdminLines().size(), 2u);
     EXPECT_THAT(AdminLines()[0], ::testing::EndsWith("209:"));
 
     // An announcement naming a window of another class links nothing.
@@ -200,21 +223,28 @@ TEST_F(CafeWindowLinkTest, AClientWindowThatEndedTakesTheLinkDownInsteadOfReachi
 TEST_F(CafeWindowLinkTest, AClientThatMissesAnAnswerKeepsTheLinkUntilItIsJudgedHung) {
     const test::HungCafeClient hung;
     ToMenu(kMsgCafeAnnounce, reinterpret_cast<LPARAM>(hung.Handle()));
-    // Silent for a moment only: the send failed, but the client may still
-    // answer, so the link stays for the next command.
-    EXPECT_FALSE(link_.Send(kCafeClockTick, {}));
+    // Silent for a moment only: the send may have reached the client, which
+    // may still answer, so the link stays for the next command.
+    EXPECT_EQ(link_.Send(kCafeClockTick, {}), CafeDelivery::Unconfirmed);
     EXPECT_TRUE(link_.Link().IsUp());
 
     // Judged hung once it has read no message for a while; then a send
-    // gives up at once and the link goes down until the next handshake.
+    // gives up at once and the link goes down.
     ASSERT_TRUE(test::PumpUntil(10000, [&] { return IsHungAppWindow(hung.Handle()) != FALSE; }));
     const DWORD start = GetTickCount();
-    EXPECT_FALSE(link_.Send(kCafeClockTick, {}));
+    EXPECT_EQ(link_.Send(kCafeClockTick, {}), CafeDelivery::Unconfirmed);
     EXPECT_LT(GetTickCount() - start, kShortTimeoutMs);
     EXPECT_FALSE(link_.Link().IsUp());
-    EXPECT_FALSE(link_.Send(kCafeClockTick, {}));
-    // One line a fault; the send that never went is none.
-    EXPECT_EQ(AdminLines().size(), 2u);
+    // The next send shakes hands again first; unanswered, nothing goes, and
+    // the send after it tries again.
+    EXPECT_EQ(link_.Send(kCafeClockTick, {}), CafeDelivery::NotSent);
+    EXPECT_TRUE(link_.Link().HandshakeDue());
+    // One line a fault and one for the link going down; the send that never
+    // went is none.
+    const std::vector<std::string> lines = AdminLines();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_NE(lines[0].find(T(u8"未確認")), std::string::npos);
+    EXPECT_NE(lines[2].find(T(u8"連線中斷")), std::string::npos);
 }
 
 TEST_F(CafeWindowLinkTest, AnswersSentFromInsideTheClientsHandlerComeAfterTheSendAndTheLinkStaysUp) {
@@ -229,9 +259,9 @@ TEST_F(CafeWindowLinkTest, AnswersSentFromInsideTheClientsHandlerComeAfterTheSen
     });
     ToMenu(kMsgCafeAnnounce, client.HandleParam());
     UseOrderWindow([&] {
-        EXPECT_TRUE(link_.Send(kCafeDataRequest, {}));
-        EXPECT_TRUE(link_.Send(kCafeConsumptionRequest, {}));
-        EXPECT_TRUE(link_.Send(kCafeLeaveRequest, {}));
+        EXPECT_EQ(link_.Send(kCafeDataRequest, {}), CafeDelivery::Taken);
+        EXPECT_EQ(link_.Send(kCafeConsumptionRequest, {}), CafeDelivery::Taken);
+        EXPECT_EQ(link_.Send(kCafeLeaveRequest, {}), CafeDelivery::Taken);
         events_.push_back("sends returned");
     });
     link_.ShowOrderWindow();
@@ -239,7 +269,7 @@ TEST_F(CafeWindowLinkTest, AnswersSentFromInsideTheClientsHandlerComeAfterTheSen
                                      "order cmd 114:", "order cmd 115:A01,tea,25", "order cmd 120:1|2|3|0|6",
                                      "order cmd 121:1", "order modal end", "order window gone"));
     EXPECT_TRUE(link_.Link().IsUp());
-    EXPECT_TRUE(link_.Send(kCafeOrderLine, "A01,tea,1"));
+    EXPECT_EQ(link_.Send(kCafeOrderLine, "A01,tea,1"), CafeDelivery::Taken);
     EXPECT_THAT(client.Events(), ::testing::Contains("sent 120:1|2|3|0|6 -> ok"));
     EXPECT_EQ(client.Events().back(), "207:A01,tea,1");
     EXPECT_THAT(AdminLines(), IsEmpty());
@@ -290,6 +320,28 @@ TEST_F(CafeWindowLinkTest, CommandTextsReachTheOpenOrderWindowOnlyWhenWellFormed
     TextToMenu("114:");
     EXPECT_EQ(events_.back(), "order window gone");
     EXPECT_THAT(errors_, IsEmpty());
+}
+
+// The café client ends one session and opens the next at once: the closing
+// window is not the new session's; it gets a window of its own once the old
+// one is gone. Consecutive 5025s open it once.
+TEST_F(CafeWindowLinkTest, AnEndAndANewSessionTogetherLeaveTheNewSessionsWindowOpen) {
+    int made = 0;
+    link_.SetOrderWindowFactory([&]() -> std::unique_ptr<OrderWindow> {
+        ++made;
+        if (made == 1) return std::make_unique<FakeOrderWindow>(events_, nullptr, true);
+        return std::make_unique<FakeOrderWindow>(
+            events_, [&] { events_.push_back(link_.OrderWindowOpen() ? "new window open" : "no window"); }, false);
+    });
+    PostMessageW(menu_->Handle(), kMsgCafeSessionEnd, 0, 0);
+    PostMessageW(menu_->Handle(), kMsgCafeOpenOrders, 0, 0);
+    PostMessageW(menu_->Handle(), kMsgCafeOpenOrders, 0, 0);
+    link_.ShowOrderWindow();
+    Pump();
+    EXPECT_THAT(events_, ElementsAre("order window made", "order shown", "order close", "order modal end",
+                                     "order window gone", "order window made", "order shown", "new window open",
+                                     "order modal end", "order window gone"));
+    EXPECT_EQ(made, 2);
 }
 
 TEST_F(CafeWindowLinkTest, WithoutAnOrderWindowFactoryOpeningDoesNothing) {
@@ -385,7 +437,7 @@ TEST_F(CafeWindowLinkTest, TheSessionsEndOrTheCloseAnswersAnOpenQuestionAsCancel
         UseOrderWindow([&] {
             PostMessageW(menu_->Handle(), message, 0, 0);
             const LateBoxAnswer stillOpen(IDYES, 3000);
-            answer = ui::AskYesNo("give up the selection?");
+            answer = ui::AskYesNo("give up the selection?", ui::BoxOwner::Session);
         });
         if (message == kMsgCafeCloseMenu) app_.SetMainForm(menu_.get());
         link_.ShowOrderWindow();
@@ -395,6 +447,44 @@ TEST_F(CafeWindowLinkTest, TheSessionsEndOrTheCloseAnswersAnOpenQuestionAsCancel
                                          "order window gone"));
     }
     EXPECT_TRUE(app_.Terminated());
+}
+
+// A copy to the record store is never cut halfway: the session's end, and
+// what arrived behind it, wait until it is done.
+TEST_F(CafeWindowLinkTest, TheSessionsEndWaitsForARecordCopyUnderWay) {
+    WriteFileBytes(cafe_.File("GoodsLog.Lst"), "1,tea,2\r\n");
+    bool first = true;
+    UseOrderWindow([&] {
+        if (!std::exchange(first, false)) return;
+        auto copy = std::make_unique<ui::SessionWork>();
+        PostMessageW(menu_->Handle(), kMsgCafeSessionEnd, 0, 0);
+        PostMessageW(menu_->Handle(), kMsgCafeOpenOrders, 0, 0);
+        Pump();
+        events_.push_back(FileExists(cafe_.File("GoodsLog.Lst")) ? "copy running, log kept" : "log gone early");
+        copy.reset();
+        events_.push_back("copy done");
+    });
+    link_.ShowOrderWindow();
+    EXPECT_THAT(events_, ElementsAre("order window made", "order shown", "copy running, log kept", "order close",
+                                     "copy done", "order modal end", "order window gone"));
+    EXPECT_FALSE(FileExists(cafe_.File("GoodsLog.Lst")));
+    // The new session's 5025 comes once the old window is gone.
+    Pump();
+    EXPECT_EQ(events_.back(), "order window gone");
+    EXPECT_EQ(std::count(events_.begin(), events_.end(), std::string("order window made")), 2);
+}
+
+// Only what belongs to the customer's session ends with it: the program's
+// own box stays until it is answered.
+TEST_F(CafeWindowLinkTest, TheSessionsEndLeavesTheProgramsOwnBoxesOpen) {
+    std::optional<bool> answer;
+    UseOrderWindow([&] {
+        PostMessageW(menu_->Handle(), kMsgCafeSessionEnd, 0, 0);
+        const LateBoxAnswer answered(IDYES, 500);
+        answer = ui::AskYesNo("the program asks");
+    });
+    link_.ShowOrderWindow();
+    EXPECT_EQ(answer, true);
 }
 
 TEST_F(CafeWindowLinkTest, CloseMessageClosesTheOrderWindowThenTheMainWindow) {

@@ -98,7 +98,7 @@ protected:
     bool entryGranted_ = false;
     std::vector<SentCommand> sent_;
     // Whether the café client takes the commands sent.
-    bool delivered_ = true;
+    CafeDelivery delivered_ = CafeDelivery::Taken;
     std::vector<std::string> adminLog_;
     int homePages_ = 0;
 };

@@ -23,6 +23,7 @@
 #include "sys/files.h"
 #include "sys/text.h"
 #include "sys/win32/file_ops.h"
+#include "ui/session_scope.h"
 #include "ui/ui_fixture.h"
 
 namespace corvina {
@@ -162,6 +163,31 @@ TEST_F(GameRecordsTest, MissingRemoteFolderStopsBothActionsBeforeTheDialog) {
     EXPECT_EQ(Warnings(), (std::vector<std::wstring>{missing, missing, missing}));
     EXPECT_FALSE(driver_.RanOut());
     EXPECT_EQ(choosersShown_, 0);
+}
+
+// The customer's session ends while he types into the dialog: his account
+// and password go with it, the dialog closes as cancelled, and nothing is
+// copied, so the next customer finds neither.
+TEST_F(GameRecordsTest, TheSessionsEndClosesTheDialogAndEmptiesItsFields) {
+    WriteItemFile(pcA_.Path(), "sav");
+    dialogs_.answer = pcA_.File("slot1.sav");
+    bool ended = false;
+    driver_.Then([&](TfPSWD_Dlg& dialog) {
+        TypeInto(dialog.T_UID, L"player1");
+        TypeInto(dialog.T_PSWD1, L"abc");
+        ASSERT_NE(ui::CurrentSessionScope(), nullptr);
+        ui::CurrentSessionScope()->CloseWindows();
+        EXPECT_EQ(dialog.T_UID.Text(), "");
+        EXPECT_EQ(dialog.T_PSWD1.Text(), "");
+        EXPECT_EQ(dialog.T_PSWD2.Text(), "");
+        ended = true;
+    });
+    records_.SaveGameRecord(caption_);
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(driver_.RanOut());
+    EXPECT_TRUE(dialogs_.asked.empty());
+    EXPECT_FALSE(FolderExists(share_.File("player1")));
+    EXPECT_EQ(test::ShownRecordDialog(), nullptr);
 }
 
 TEST_F(GameRecordsTest, SavedRecordLoadsOntoAnotherPc) {

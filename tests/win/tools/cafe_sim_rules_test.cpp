@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,17 @@ TEST(CafeSimScenario, ReadsEveryKeyAndKeepsTheGoodsInFileOrder) {
     EXPECT_EQ(s.sendOn.message, 5026u);
     EXPECT_EQ(s.title, "probe");
     EXPECT_THAT(s.goods, ElementsAre("B02,fries,40", "A01,cola,25,5"));
+}
+
+TEST(CafeSimScenario, HandlerDelaysPerCommandAndTheMessageThatFollowsAnother) {
+    const Scenario s =
+        FromText("[Scenario]\nHandlerDelay=207:6000, x:5,211:1,214:0,-3:9,209:999999\nFollowWith=5026:5025\n");
+    EXPECT_EQ(s.handlerDelayMs, (std::map<std::int32_t, unsigned>{{207, 6000}, {211, 1}, {209, 60000}}));
+    EXPECT_EQ(s.followWith.first, 5026u);
+    EXPECT_EQ(s.followWith.then, 5025u);
+    // Only session messages follow one another.
+    EXPECT_EQ(FromText("[Scenario]\nFollowWith=5026:207\n").followWith.first, 0u);
+    EXPECT_TRUE(FromText("").handlerDelayMs.empty());
 }
 
 TEST(CafeSimScenario, AnEmptyFileGivesALinkThatAnswersAndGrantsButInstallsNothing) {
