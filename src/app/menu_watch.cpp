@@ -82,7 +82,7 @@ win32::ScopedHandle StartMenu(DWORD& error) {
         error = GetLastError();
         return {};
     }
-    CloseHandle(process.hThread);
+    const win32::ScopedHandle thread(process.hThread);
     return win32::ScopedHandle(process.hProcess);
 }
 

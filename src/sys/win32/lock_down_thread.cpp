@@ -48,25 +48,24 @@ void ShowEveryTaskbarAsync(bool show) noexcept {
 }
 
 LockDownThread::LockDownThread() : ready_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
-    if (ready_ == nullptr) throw std::runtime_error("no event for the lock-down thread");
+    if (!ready_) throw std::runtime_error("no event for the lock-down thread");
     thread_ = std::thread([this] { Run(); });
-    WaitForSingleObject(ready_, INFINITE);
+    WaitForSingleObject(ready_.Get(), INFINITE);
 }
 
 LockDownThread::~LockDownThread() {
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
     thread_.join();
-    CloseHandle(ready_);
 }
 
 void LockDownThread::SetKeysLocked(bool locked) {
     PostThreadMessageW(threadId_, kLockKeys, locked, 0);
-    WaitForSingleObject(ready_, INFINITE);
+    WaitForSingleObject(ready_.Get(), INFINITE);
 }
 
 void LockDownThread::SetTaskbarsHidden(bool hidden) {
     PostThreadMessageW(threadId_, kHideTaskbars, hidden, 0);
-    WaitForSingleObject(ready_, INFINITE);
+    WaitForSingleObject(ready_.Get(), INFINITE);
 }
 
 void LockDownThread::StopAfterCrash() noexcept {
@@ -75,7 +74,7 @@ void LockDownThread::StopAfterCrash() noexcept {
     // first, within a bound in case the crash is on that thread.
     constexpr DWORD kUnhookWithinMs = 1000;
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(ready_, kUnhookWithinMs);
+    WaitForSingleObject(ready_.Get(), kUnhookWithinMs);
 }
 
 void LockDownThread::Run() {
@@ -86,7 +85,7 @@ void LockDownThread::Run() {
     KioskKeyFilter filter;
     HHOOK hook = nullptr;
     UINT_PTR taskbarTimer = 0;
-    SetEvent(ready_);
+    SetEvent(ready_.Get());
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         switch (message.message) {
             case kLockKeys:
@@ -99,7 +98,7 @@ void LockDownThread::Run() {
                     hook = nullptr;
                     hookFilter = nullptr;
                 }
-                SetEvent(ready_);
+                SetEvent(ready_.Get());
                 break;
             case kHideTaskbars:
                 if (message.wParam && taskbarTimer == 0) {
@@ -108,7 +107,7 @@ void LockDownThread::Run() {
                     KillTimer(nullptr, taskbarTimer);
                     taskbarTimer = 0;
                 }
-                SetEvent(ready_);
+                SetEvent(ready_.Get());
                 break;
             case WM_TIMER:
                 // Posted hides: a hung shell never holds up the hook.
@@ -123,7 +122,7 @@ void LockDownThread::Run() {
     }
     if (hook != nullptr) UnhookWindowsHookEx(hook);
     hookFilter = nullptr;
-    SetEvent(ready_);
+    SetEvent(ready_.Get());
 }
 
 }  // namespace corvina

@@ -9,6 +9,8 @@
 
 #include <thread>
 
+#include "sys/win32/handles.h"
+
 namespace corvina {
 
 // Every taskbar window: the primary one and one per further monitor.
@@ -36,7 +38,7 @@ private:
 
     std::thread thread_;
     DWORD threadId_ = 0;
-    HANDLE ready_ = nullptr;
+    win32::ScopedHandle ready_;
 };
 
 }  // namespace corvina

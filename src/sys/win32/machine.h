@@ -12,8 +12,8 @@
 #include <optional>
 
 #include "sys/big5.h"
-#include "sys/win32/desktop_icons.h"
 #include "sys/lock_down_rules.h"
+#include "sys/win32/desktop_icons.h"
 #include "sys/win32/lock_down_thread.h"
 #include "sys/win32/menu_watch_link.h"
 

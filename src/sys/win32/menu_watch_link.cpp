@@ -28,8 +28,8 @@ void MenuWatchLink::Keep(const AccessibilityFlags& accessibility) noexcept {
     PROCESS_INFORMATION process{};
     if (CreateProcessW(program.data(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                        &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        const win32::ScopedHandle thread(process.hThread);
+        const win32::ScopedHandle started(process.hProcess);
     }
 }
 

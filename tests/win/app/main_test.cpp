@@ -11,8 +11,8 @@
 #include <shlobj.h>
 
 #include <cstdint>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
