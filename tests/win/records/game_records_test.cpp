@@ -170,7 +170,8 @@ TEST_F(GameRecordsTest, MissingRemoteFolderStopsBothActionsBeforeTheDialog) {
 // copied, so the next customer finds neither.
 TEST_F(GameRecordsTest, TheSessionsEndClosesTheDialogAndEmptiesItsFields) {
     WriteItemFile(pcA_.Path(), "sav");
-    dialogs_.answer = pcA_.File("slot1.sav");
+    WriteTextLine(pcA_.File("slot1.sav"), "level 7", true);
+    chooser_.Then(ChooseFirst());
     bool ended = false;
     driver_.Then([&](TfPSWD_Dlg& dialog) {
         TypeInto(dialog.T_UID, L"player1");
@@ -185,9 +186,8 @@ TEST_F(GameRecordsTest, TheSessionsEndClosesTheDialogAndEmptiesItsFields) {
     records_.SaveGameRecord(caption_);
     EXPECT_TRUE(ended);
     EXPECT_FALSE(driver_.RanOut());
-    EXPECT_TRUE(dialogs_.asked.empty());
     EXPECT_FALSE(FolderExists(share_.File("player1")));
-    EXPECT_EQ(test::ShownRecordDialog(), nullptr);
+    EXPECT_EQ(test::ShownWindowOfClass(L"TfPSWD_Dlg"), nullptr);
 }
 
 TEST_F(GameRecordsTest, SavedRecordLoadsOntoAnotherPc) {
