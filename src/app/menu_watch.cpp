@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "app/instance.h"
@@ -94,7 +95,18 @@ Big5 Hex(DWORD value) {
 
 }  // namespace
 
-void GiveBackDesktop(const AccessibilityFlags& accessibility) noexcept {
+namespace {
+
+// A window of a killed menu is gone, and its children with it when Windows
+// takes them along: only a window still there is given back.
+void GiveBackTakenWindow(TakenDesktopStore& taken) noexcept {
+    if (const std::optional<TakenWindow> window = taken.Take(); window && IsWindow(window->window)) GiveBack(*window);
+}
+
+}  // namespace
+
+void GiveBackDesktop(const AccessibilityFlags& accessibility, TakenDesktopStore& taken) noexcept {
+    GiveBackTakenWindow(taken);
     ShowEveryTaskbarAsync(true);
     RestoreAccessibilityFlags(accessibility);
 }
@@ -107,6 +119,7 @@ int RunMenuWatch(const WatchArguments& arguments, const Big5& programFolder) {
     if (!menu) menu.Reset(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, arguments.menuProcessId));
     // Gone before the watch could look: whether properly is not known.
     if (!menu || !properExit) return 0;
+    TakenDesktopStore taken;
     AdminLog log(programFolder, LocalCalendarNow);
     RestartPolicy policy;
     for (;;) {
@@ -124,17 +137,19 @@ int RunMenuWatch(const WatchArguments& arguments, const Big5& programFolder) {
             what = T(u8"選單程式意外結束（結束碼 ") + Hex(code) + T(u8"）");
         }
         if (!policy.MayRestart(GetTickCount64())) {
-            GiveBackDesktop(arguments.accessibility);
+            GiveBackDesktop(arguments.accessibility, taken);
             log.Write(what + T(u8"；60 秒內已重新啟動三次，監看程式交還工作列與協助工具快速鍵後停止，不再重新啟動。"));
             return 0;
         }
-        // The new menu takes these as the customer's own.
+        // The new menu takes these as the customer's own, and the desktop
+        // icons' window from where the shell keeps it.
         RestoreAccessibilityFlags(arguments.accessibility);
+        GiveBackTakenWindow(taken);
         ResetEvent(properExit.Get());
         DWORD error = 0;
         menu = StartMenu(error);
         if (!menu) {
-            GiveBackDesktop(arguments.accessibility);
+            GiveBackDesktop(arguments.accessibility, taken);
             log.Write(what + T(u8"；監看程式無法重新啟動它（Windows 錯誤碼 ") + std::to_string(error) +
                       T(u8"），已交還工作列與協助工具快速鍵並停止。"));
             return 0;

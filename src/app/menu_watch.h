@@ -7,6 +7,7 @@
 
 #include "sys/big5.h"
 #include "sys/lock_down_rules.h"
+#include "sys/win32/menu_watch_link.h"
 
 namespace corvina {
 
@@ -14,9 +15,8 @@ namespace corvina {
 int RunMenuWatch(const WatchArguments& arguments, const Big5& programFolder);
 
 // Everything the lock-down took from the customer's Windows, for when no
-// menu will come back: every taskbar and the accessibility shortcuts. (The
-// desktop icons' window joins these once it can be handed back from
-// another process.)
-void GiveBackDesktop(const AccessibilityFlags& accessibility) noexcept;
+// menu will come back: the desktop icons' window the menu had taken, every
+// taskbar and the accessibility shortcuts.
+void GiveBackDesktop(const AccessibilityFlags& accessibility, TakenDesktopStore& taken) noexcept;
 
 }  // namespace corvina

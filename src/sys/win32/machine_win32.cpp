@@ -69,11 +69,13 @@ void WindowsMachine::SetWindowParent(HWND window, HWND parent) {
         }
         record_ = TakeAsChild(window, parent);
         taken_.store(window);
+        PublishTakenDesktop(&record_);
         return;
     }
     HWND expected = window;
     if (taken_.compare_exchange_strong(expected, nullptr)) {
         GiveBack(record_);
+        PublishTakenDesktop(nullptr);
     } else {
         SetParent(window, nullptr);
     }

@@ -1,11 +1,59 @@
 #include "sys/win32/menu_watch_link.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "sys/text.h"
 
 namespace corvina {
+
+namespace {
+
+// Window handles are the same in every process of the session; the layout
+// is fixed so that a menu and a watch of other builds still agree.
+struct SharedTakenWindow {
+    std::uint64_t window;
+    std::uint64_t parent;
+    std::int64_t style;
+    std::int64_t exStyle;
+    std::int32_t left, top, right, bottom;
+};
+
+std::uint64_t HandleBits(HWND window) { return reinterpret_cast<std::uintptr_t>(window); }
+HWND WindowOf(std::uint64_t bits) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(bits)); }
+
+SharedTakenWindow Shared(const TakenWindow* taken) {
+    if (taken == nullptr) return {};
+    return {HandleBits(taken->window), HandleBits(taken->parent), taken->style,        taken->exStyle,
+            taken->bounds.left,        taken->bounds.top,         taken->bounds.right, taken->bounds.bottom};
+}
+
+}  // namespace
+
+void PublishTakenDesktop(const TakenWindow* taken) noexcept {
+    const win32::ScopedHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, kTakenDesktopName));
+    if (!mapping) return;
+    const win32::ScopedMapView view(MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, sizeof(SharedTakenWindow)));
+    if (!view) return;
+    *static_cast<SharedTakenWindow*>(view.Get()) = Shared(taken);
+}
+
+TakenDesktopStore::TakenDesktopStore()
+    : mapping_(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SharedTakenWindow),
+                                  kTakenDesktopName)) {
+    if (mapping_) view_.Reset(MapViewOfFile(mapping_.Get(), FILE_MAP_WRITE, 0, 0, sizeof(SharedTakenWindow)));
+}
+
+std::optional<TakenWindow> TakenDesktopStore::Take() noexcept {
+    if (!view_) return std::nullopt;
+    auto& shared = *static_cast<SharedTakenWindow*>(view_.Get());
+    const SharedTakenWindow found = shared;
+    shared = {};
+    if (found.window == 0) return std::nullopt;
+    return TakenWindow{WindowOf(found.window), WindowOf(found.parent), static_cast<LONG_PTR>(found.style),
+                       static_cast<LONG_PTR>(found.exStyle), RECT{found.left, found.top, found.right, found.bottom}};
+}
 
 void MenuWatchLink::Keep(const AccessibilityFlags& accessibility) noexcept {
     // Made before the watch starts, so that an exit at once is still seen

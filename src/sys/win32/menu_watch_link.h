@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "sys/lock_down_rules.h"
+#include "sys/win32/desktop_icons.h"
 #include "sys/win32/handles.h"
 
 namespace corvina {
@@ -17,6 +20,26 @@ inline constexpr const wchar_t* kProperExitEventName = L"Local\\Corvina2.ProperE
 // Set while the menu copies files through the shell: its window may not
 // answer then, and that is no hang.
 inline constexpr const wchar_t* kCopyingEventName = L"Local\\Corvina2.Copying";
+
+// Made by the watch and held for its life: the desktop icons' window the
+// menu has taken, so that a killed menu's window is still given back.
+inline constexpr const wchar_t* kTakenDesktopName = L"Local\\Corvina2.TakenDesktop";
+
+// The menu's side: what it has taken now, or null when nothing. Nothing
+// without a watch.
+void PublishTakenDesktop(const TakenWindow* taken) noexcept;
+
+// The watch's side of the taken desktop window.
+class TakenDesktopStore {
+public:
+    TakenDesktopStore();
+    // What the menu had taken and not given back; cleared by the reading.
+    std::optional<TakenWindow> Take() noexcept;
+
+private:
+    win32::ScopedHandle mapping_;
+    win32::ScopedMapView view_;
+};
 
 class MenuWatchLink {
 public:

@@ -10,6 +10,7 @@
 
 #include "support/test_window.h"
 #include "sys/win32/machine.h"
+#include "sys/win32/menu_watch_link.h"
 
 namespace corvina {
 namespace {
@@ -108,6 +109,29 @@ TEST_F(DesktopIcons, ProgmanWithoutAViewIsTakenWholeAndBecomesTopLevelAgain) {
 TEST_F(DesktopIcons, NoShellNoWindow) {
     if (FindWindowW(L"Progman", nullptr) != nullptr) GTEST_SKIP() << "a shell or a stand-in runs";
     EXPECT_EQ(FindDesktopIconsWindow(), nullptr);
+}
+
+// A killed menu cannot give the view back: its watch can, from what the
+// menu published when it took it. Nothing is left to give back once the
+// menu gave it back itself.
+TEST_F(DesktopIcons, WhatTheMenuTookIsKnownToItsWatchUntilGivenBack) {
+    const win32::OwnedWindow worker = test::MakeWindowOfClass(L"WorkerW");
+    const win32::OwnedWindow view = test::MakeChildOfClass(L"SHELLDLL_DefView", worker.Get(), {3, 5, 203, 125});
+    const Looks before = LooksOf(view.Get());
+    TakenDesktopStore watch;
+    WindowsMachine menu;
+    menu.SetWindowParent(view.Get(), page_.Get());
+    ASSERT_EQ(ParentOf(view.Get()), page_.Get());
+    const std::optional<TakenWindow> taken = watch.Take();
+    ASSERT_TRUE(taken.has_value());
+    GiveBack(*taken);
+    ExpectSame(LooksOf(view.Get()), before);
+    EXPECT_FALSE(watch.Take().has_value()) << "read once";
+
+    menu.SetWindowParent(view.Get(), page_.Get());
+    menu.SetWindowParent(view.Get(), nullptr);
+    EXPECT_FALSE(watch.Take().has_value());
+    ExpectSame(LooksOf(view.Get()), before);
 }
 
 }  // namespace
