@@ -6,11 +6,14 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/instance.h"
 #include "sys/admin_log.h"
+#include "sys/crash_line.h"
 #include "sys/text.h"
 #include "sys/win32/accessibility_shortcuts.h"
+#include "sys/win32/crash_dump.h"
 #include "sys/win32/handles.h"
 #include "sys/win32/local_time.h"
 #include "sys/win32/lock_down_thread.h"
@@ -48,11 +51,48 @@ bool MenuAnswers() {
     return SendMessageTimeoutW(*window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerWithinMs, &result) != 0;
 }
 
+// The dump of the watched menu, from outside it.
+class MenuDumps {
+public:
+    explicit MenuDumps(const Big5& programFolder) : path_(WideFromBig5(programFolder + Big5(kCrashDumpName))) {}
+
+    HANDLE Requests() const noexcept { return requests_.Crashed(); }
+    // A crashed menu's request; one of another process is answered "no".
+    void AnswerRequest(HANDLE menu) noexcept {
+        const CrashReport report = requests_.Read();
+        bool written = false;
+        if (report.processId == GetProcessId(menu)) {
+            written = writer_.Write(
+                menu, path_, report.threadId,
+                reinterpret_cast<EXCEPTION_POINTERS*>(static_cast<std::uintptr_t>(report.exception)), true);
+        }
+        written_ |= written;
+        requests_.Answer(written);
+    }
+    void OfHungMenu(HANDLE menu) noexcept { written_ |= writer_.Write(menu, path_, 0, nullptr, false); }
+    // Whether a dump was written since the last call.
+    bool TakeWritten() noexcept { return std::exchange(written_, false); }
+
+private:
+    std::wstring path_;
+    MiniDumpWriter writer_;
+    CrashReportStore requests_;
+    bool written_ = false;
+};
+
 // Until the menu ends, or its window has not answered for kHangMs while
-// no copy ran.
-MenuEnd WaitForMenu(HANDLE menu) {
+// no copy ran. A crashing menu's request for its dump is answered meanwhile.
+MenuEnd WaitForMenu(HANDLE menu, MenuDumps& dumps) {
     ULONGLONG lastAnswer = GetTickCount64();
-    while (WaitForSingleObject(menu, kAskEveryMs) == WAIT_TIMEOUT) {
+    const std::array<HANDLE, 2> waits{menu, dumps.Requests()};
+    const DWORD waitCount = waits[1] ? 2 : 1;
+    for (;;) {
+        const DWORD woken = WaitForMultipleObjects(waitCount, waits.data(), FALSE, kAskEveryMs);
+        if (woken == WAIT_OBJECT_0 + 1) {
+            dumps.AnswerRequest(menu);
+            continue;
+        }
+        if (woken != WAIT_TIMEOUT) return MenuEnd::Ended;
         if (Copying() || MenuAnswers()) {
             lastAnswer = GetTickCount64();
         } else if (GetTickCount64() - lastAnswer >= kHangMs) {
@@ -61,7 +101,6 @@ MenuEnd WaitForMenu(HANDLE menu) {
             return MenuEnd::Hung;
         }
     }
-    return MenuEnd::Ended;
 }
 
 std::wstring OwnProgram() {
@@ -120,14 +159,15 @@ int RunMenuWatch(const WatchArguments& arguments, const Big5& programFolder) {
     // Gone before the watch could look: whether properly is not known.
     if (!menu || !properExit) return 0;
     TakenDesktopStore taken;
+    MenuDumps dumps(programFolder);
     AdminLog log(programFolder, LocalCalendarNow);
     RestartPolicy policy;
     for (;;) {
-        const MenuEnd end = WaitForMenu(menu.Get());
+        const MenuEnd end = WaitForMenu(menu.Get(), dumps);
         if (IsSet(properExit) || GetSystemMetrics(SM_SHUTTINGDOWN)) return 0;
         Big5 what;
         if (end == MenuEnd::Hung) {
-            // A dump of the hung menu for support belongs here, before it is ended.
+            dumps.OfHungMenu(menu.Get());
             TerminateProcess(menu.Get(), kHungExitCode);
             WaitForSingleObject(menu.Get(), INFINITE);
             what = T(u8"選單程式 60 秒沒有回應，監看程式已將它結束");
@@ -136,6 +176,7 @@ int RunMenuWatch(const WatchArguments& arguments, const Big5& programFolder) {
             GetExitCodeProcess(menu.Get(), &code);
             what = T(u8"選單程式意外結束（結束碼 ") + Hex(code) + T(u8"）");
         }
+        if (dumps.TakeWritten()) what += T(u8"，監看程式已將它的記憶體傾印寫入 ") + Big5(kCrashDumpName);
         if (!policy.MayRestart(GetTickCount64())) {
             GiveBackDesktop(arguments.accessibility, taken);
             log.Write(what + T(u8"；60 秒內已重新啟動三次，監看程式交還工作列與協助工具快速鍵後停止，不再重新啟動。"));

@@ -1,8 +1,5 @@
 #include "sys/win32/crash_guard.h"
 
-// After windows.h.
-#include <dbghelp.h>
-
 #include <array>
 #include <atomic>
 #include <stdexcept>
@@ -10,22 +7,16 @@
 
 #include "sys/crash_line.h"
 #include "sys/text.h"
+#include "sys/win32/crash_dump.h"
+#include "sys/win32/menu_watch_link.h"
 
 namespace corvina {
 
 struct CrashGuard::State {
-    State() = default;
-    ~State() {
-        if (dbghelp) FreeLibrary(dbghelp);
-    }
-    State(const State&) = delete;
-    State& operator=(const State&) = delete;
-
     std::wstring logPath;
     std::wstring dumpPath;
     WindowsMachine* machine = nullptr;
-    HMODULE dbghelp = nullptr;
-    decltype(&MiniDumpWriteDump) writeDump = nullptr;
+    MiniDumpWriter dumpWriter;
     // The thread reporting the crash; 0 while none does.
     std::atomic<DWORD> reporter{0};
 };
@@ -78,15 +69,13 @@ void AppendCrashLine(const CrashGuard::State& state, DWORD code, const void* add
     CloseHandle(file);
 }
 
+// Long enough for the watch to write the dump of a large menu.
+constexpr DWORD kWatchDumpWaitMs = 30000;
+
+// By the watch where one runs; here only when none can.
 void WriteDump(const CrashGuard::State& state, EXCEPTION_POINTERS* exception) {
-    if (!state.writeDump) return;
-    const HANDLE file =
-        CreateFileW(state.dumpPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    MINIDUMP_EXCEPTION_INFORMATION information{GetCurrentThreadId(), exception, FALSE};
-    state.writeDump(GetCurrentProcess(), GetCurrentProcessId(), file, MiniDumpNormal,
-                    exception ? &information : nullptr, nullptr, nullptr);
-    CloseHandle(file);
+    if (AskWatchForDump(exception, kWatchDumpWaitMs)) return;
+    state.dumpWriter.Write(GetCurrentProcess(), state.dumpPath, GetCurrentThreadId(), exception, false);
 }
 
 [[noreturn]] void EndCrashed(DWORD code, const void* address, EXCEPTION_POINTERS* exception) noexcept {
@@ -130,26 +119,12 @@ void StopSwallowingCallbackExceptions() {
     if (get && set && get(&flags)) set(flags & ~kCallbackFilterEnabled);
 }
 
-// dbghelp from the system folder only, never a file of that name beside
-// the program.
-HMODULE LoadSystemDbghelp() {
-    std::array<wchar_t, MAX_PATH> folder{};
-    const UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-    if (length == 0 || length >= folder.size()) return nullptr;
-    return LoadLibraryW((std::wstring(folder.data(), length) + L"\\dbghelp.dll").c_str());
-}
-
 }  // namespace
 
 CrashGuard::CrashGuard(const Big5& folder, WindowsMachine& machine) : state_(std::make_unique<State>()) {
     state_->logPath = WideFromBig5(folder + Big5(kCrashLogName));
     state_->dumpPath = WideFromBig5(folder + Big5(kCrashDumpName));
     state_->machine = &machine;
-    state_->dbghelp = LoadSystemDbghelp();
-    if (state_->dbghelp) {
-        state_->writeDump = reinterpret_cast<decltype(&MiniDumpWriteDump)>(
-            reinterpret_cast<void*>(GetProcAddress(state_->dbghelp, "MiniDumpWriteDump")));
-    }
     State* none = nullptr;
     if (!active.compare_exchange_strong(none, state_.get())) throw std::logic_error("one crash guard at a time");
     StopSwallowingCallbackExceptions();

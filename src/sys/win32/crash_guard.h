@@ -2,8 +2,9 @@
 // The last act of a crashing process. An exception that nothing handles,
 // on any thread, or a C++ exception that nothing catches: the desktop
 // window and the taskbar go back to the user, one line goes to
-// Corvina2.crash.txt and a minidump to Corvina2.dmp for support, and the
-// process ends with the exception's code.
+// Corvina2.crash.txt and a minidump to Corvina2.dmp for support (written
+// by the watch where one runs), and the process ends with the exception's
+// code.
 
 #include <windows.h>
 

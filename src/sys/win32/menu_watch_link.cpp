@@ -29,6 +29,14 @@ SharedTakenWindow Shared(const TakenWindow* taken) {
             taken->bounds.left,        taken->bounds.top,         taken->bounds.right, taken->bounds.bottom};
 }
 
+// Fixed layout, as above. `written` is the watch's answer.
+struct SharedCrashReport {
+    std::uint32_t processId;
+    std::uint32_t threadId;
+    std::uint64_t exception;
+    std::uint32_t written;
+};
+
 }  // namespace
 
 void PublishTakenDesktop(const TakenWindow* taken) noexcept {
@@ -53,6 +61,42 @@ std::optional<TakenWindow> TakenDesktopStore::Take() noexcept {
     if (found.window == 0) return std::nullopt;
     return TakenWindow{WindowOf(found.window), WindowOf(found.parent), static_cast<LONG_PTR>(found.style),
                        static_cast<LONG_PTR>(found.exStyle), RECT{found.left, found.top, found.right, found.bottom}};
+}
+
+bool AskWatchForDump(EXCEPTION_POINTERS* exception, DWORD waitMs) noexcept {
+    const win32::ScopedHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, kCrashReportName));
+    const win32::ScopedHandle crashed(OpenEventW(EVENT_MODIFY_STATE, FALSE, kCrashedEventName));
+    const win32::ScopedHandle done(OpenEventW(SYNCHRONIZE | EVENT_MODIFY_STATE, FALSE, kDumpDoneEventName));
+    if (!mapping || !crashed || !done) return false;
+    const win32::ScopedMapView view(MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, sizeof(SharedCrashReport)));
+    if (!view) return false;
+    auto& shared = *static_cast<SharedCrashReport*>(view.Get());
+    shared = {GetCurrentProcessId(), GetCurrentThreadId(), reinterpret_cast<std::uintptr_t>(exception), 0};
+    // An answer left over from an earlier menu that asked too late.
+    ResetEvent(done.Get());
+    if (!SetEvent(crashed.Get())) return false;
+    return WaitForSingleObject(done.Get(), waitMs) == WAIT_OBJECT_0 && shared.written != 0;
+}
+
+CrashReportStore::CrashReportStore()
+    : mapping_(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SharedCrashReport),
+                                  kCrashReportName)),
+      crashed_(CreateEventW(nullptr, FALSE, FALSE, kCrashedEventName)),
+      done_(CreateEventW(nullptr, FALSE, FALSE, kDumpDoneEventName)) {
+    if (mapping_) view_.Reset(MapViewOfFile(mapping_.Get(), FILE_MAP_WRITE, 0, 0, sizeof(SharedCrashReport)));
+    if (!view_ || !done_) crashed_.Reset();
+}
+
+CrashReport CrashReportStore::Read() const noexcept {
+    if (!view_) return {};
+    const auto& shared = *static_cast<const SharedCrashReport*>(view_.Get());
+    return {shared.processId, shared.threadId, shared.exception};
+}
+
+void CrashReportStore::Answer(bool written) noexcept {
+    if (!view_ || !done_) return;
+    static_cast<SharedCrashReport*>(view_.Get())->written = written ? 1 : 0;
+    SetEvent(done_.Get());
 }
 
 void MenuWatchLink::Keep(const AccessibilityFlags& accessibility) noexcept {

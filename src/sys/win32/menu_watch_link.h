@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 
 #include "sys/lock_down_rules.h"
@@ -39,6 +40,42 @@ public:
 private:
     win32::ScopedHandle mapping_;
     win32::ScopedMapView view_;
+};
+
+// Made by the watch: a crashing menu asks it for the dump through these.
+inline constexpr const wchar_t* kCrashReportName = L"Local\\Corvina2.CrashReport";
+inline constexpr const wchar_t* kCrashedEventName = L"Local\\Corvina2.Crashed";
+inline constexpr const wchar_t* kDumpDoneEventName = L"Local\\Corvina2.DumpDone";
+
+// The menu's side, from its crash handler on the crashed thread: asks the
+// watch to write the dump of this process and waits up to `waitMs` for it.
+// False without a watch, or when it wrote none in that time.
+bool AskWatchForDump(EXCEPTION_POINTERS* exception, DWORD waitMs) noexcept;
+
+struct CrashReport {
+    DWORD processId = 0;
+    DWORD threadId = 0;
+    // EXCEPTION_POINTERS* in the crashed process, not in the watch.
+    std::uint64_t exception = 0;
+};
+
+// The watch's side of a crashing menu's request.
+class CrashReportStore {
+public:
+    CrashReportStore();
+    // Set when a menu asks for its dump; null when the objects could not
+    // be made (the menu then writes its own).
+    HANDLE Crashed() const noexcept { return crashed_.Get(); }
+    // The request that set Crashed().
+    CrashReport Read() const noexcept;
+    // Lets the crashed menu go on to its end.
+    void Answer(bool written) noexcept;
+
+private:
+    win32::ScopedHandle mapping_;
+    win32::ScopedMapView view_;
+    win32::ScopedHandle crashed_;
+    win32::ScopedHandle done_;
 };
 
 class MenuWatchLink {
