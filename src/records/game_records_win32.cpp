@@ -9,7 +9,9 @@
 #include "records/record_flow.h"
 #include "settings/item_file.h"
 #include "sys/files.h"
+#include "sys/folder_probe.h"
 #include "sys/profile_file.h"
+#include "sys/text.h"
 #include "sys/win32/file_ops.h"
 #include "ui/message_box.h"
 #include "ui/session_scope.h"
@@ -20,7 +22,15 @@ SaveFileOptions ReadItemSaveSettings(std::string_view programFolder, std::string
     return ReadSaveFileOptions(LoadProfile(ItemFilePath(programFolder, caption)), programFolder);
 }
 
-bool WindowsGameRecordPort::FolderExists(const Big5& path) { return corvina::FolderExists(path); }
+// The share is on the network: one that does not answer costs the
+// customer at most the probe's deadline, and the administrator hears of it.
+bool WindowsGameRecordPort::FolderExists(const Big5& path) {
+    const FolderProbe probe = ProbeFolder(path);
+    if (probe == FolderProbe::NoAnswer) {
+        log_.Write(T(u8"遊戲存檔的資料夾 ") + path + T(u8" 沒有回應，存檔或讀檔未進行。"));
+    }
+    return probe == FolderProbe::Reachable;
+}
 
 bool WindowsGameRecordPort::FileExists(const Big5& path) { return corvina::FileExists(path); }
 

@@ -56,6 +56,12 @@ void SaveRecord(const GameRecordDialog& dialog, std::string_view remoteSaveFolde
         port.ShowWarning(AccountTakenWarning());
         return;
     }
+    // The share may have gone while he chose: asked again within the
+    // probe's deadline rather than left to the copy, which would hang.
+    if (!FolderPresent(port, Big5(remoteSaveFolder))) {
+        port.ShowWarning(RemoteFolderMissingWarning());
+        return;
+    }
     const Big5 recordFolder = RecordFolder(remoteSaveFolder, dialog.Account(), caption);
     const std::unique_ptr<SessionHold> hold = port.HoldSession();
     // A failure here makes the copy fail, which is what counts.

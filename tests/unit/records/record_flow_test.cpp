@@ -90,6 +90,15 @@ TEST_F(RecordFlowTest, FailedCopyLeavesTheNameFreeAndIsTold) {
     EXPECT_THAT(port.adminLog, ElementsAre(RecordCopyFailedLogLine(kSaveFolder, kRecords)));
 }
 
+TEST_F(RecordFlowTest, AShareGoneWhileHeChoseIsToldAndNothingIsCopied) {
+    port.whileChoosing = [&] { port.folders.erase(Big5(R"(S:\rec)")); };
+    SaveAs("joe", "pw");
+    EXPECT_THAT(port.warnings, ElementsAre(RemoteFolderMissingWarning()));
+    EXPECT_THAT(port.forced, IsEmpty());
+    EXPECT_THAT(port.copies, IsEmpty());
+    EXPECT_FALSE(port.FileExists(kPswd));
+}
+
 TEST_F(RecordFlowTest, OwnerSavesAgainReplacingTheFileAndAddingALine) {
     SaveAs("joe", "pw");
     port.files[R"(C:\Game\Save\a.sav)"] = "further";
