@@ -8,9 +8,11 @@ CORVINA_HOME=${CORVINA_HOME:-/opt/corvina2}
 # The Windows preset finds libjpeg-turbo through this variable.
 export CORVINA_JPEG_PREFIX=$CORVINA_HOME/libjpeg-turbo-mingw
 JPEG_PREFIX=$CORVINA_JPEG_PREFIX
-# The prepared prefix; runs work in copies of it (use_private_wineprefix).
+# The prepared prefix; runs work in copies of it (use_private_wineprefix),
+# which reach the scripts a run starts (CTest's Wine runners) through
+# CORVINA_RUN_WINEPREFIX.
 PREPARED_WINEPREFIX=${CORVINA_WINEPREFIX:-$CORVINA_HOME/wineprefix}
-export WINEPREFIX=$PREPARED_WINEPREFIX
+export WINEPREFIX=${CORVINA_RUN_WINEPREFIX:-$PREPARED_WINEPREFIX}
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 # Wine mangles non-ASCII file names under the C locale.
@@ -66,7 +68,7 @@ ensure_setup() {
 use_private_wineprefix() {
     PRIVATE_WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/corvina2-wine.XXXXXX") || return 1
     cp -a "$PREPARED_WINEPREFIX/." "$PRIVATE_WINEPREFIX/" || return 1
-    export WINEPREFIX=$PRIVATE_WINEPREFIX
+    export WINEPREFIX=$PRIVATE_WINEPREFIX CORVINA_RUN_WINEPREFIX=$PRIVATE_WINEPREFIX
 }
 
 # Ends this run's wineserver (with every program of its prefix) and removes
@@ -78,6 +80,7 @@ end_private_wineprefix() {
     WINEPREFIX=$PRIVATE_WINEPREFIX timeout 15 wineserver -w 2>/dev/null || true
     rm -rf "$PRIVATE_WINEPREFIX"
     PRIVATE_WINEPREFIX=
+    unset CORVINA_RUN_WINEPREFIX
 }
 
 # Fills folder $1 with the demo café's files: pictures as they are, texts

@@ -10,8 +10,10 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -172,6 +174,55 @@ COLORREF ScreenPixel(POINT at) {
     const COLORREF pixel = GetPixel(screen, at.x, at.y);
     ReleaseDC(nullptr, screen);
     return pixel;
+}
+
+// The screen x of each tab's centre on the menu's top bar: each caption
+// is underlined in grey, the selected one in maroon.
+std::vector<int> TabCentres(HWND menu) {
+    RECT bounds{};
+    GetWindowRect(menu, &bounds);
+    const int width = bounds.right - bounds.left;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const win32::GdiObject<HBITMAP> row(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HGDIOBJ previous = SelectObject(memory, row.Get());
+    // Unselected and selected tabs stand at different heights.
+    std::vector<int> centres;
+    for (int y = 28; y <= 42; ++y) {
+        BitBlt(memory, 0, 0, width, 1, screen, bounds.left, bounds.top + y, SRCCOPY);
+        GdiFlush();
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        int first = -1;
+        for (int x = 0; x <= width; ++x) {
+            const std::uint32_t colour = x < width ? pixels[x] & 0xFFFFFF : 0;
+            if (colour == 0x808080 || colour == 0x800000) {
+                if (first < 0) first = x;
+            } else if (first >= 0) {
+                const int centre = bounds.left + (first + x - 1) / 2;
+                const bool known =
+                    std::any_of(centres.begin(), centres.end(), [&](int c) { return std::abs(c - centre) < 8; });
+                if (x - 1 - first >= 30 && !known) centres.push_back(centre);
+                first = -1;
+            }
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    std::sort(centres.begin(), centres.end());
+    return centres;
+}
+
+void ClickOnScreen(POINT at) {
+    const HWND window = WindowFromPoint(at);
+    ScreenToClient(window, &at);
+    const LPARAM click = MAKELPARAM(at.x, at.y);
+    PostMessageW(window, WM_MOUSEMOVE, 0, click);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, click);
+    PostMessageW(window, WM_LBUTTONUP, 0, click);
 }
 
 bool WatchRuns() {
@@ -542,6 +593,74 @@ TEST_F(Corvina2Program, ALockedDownMenuEndedFromOutsideComesBackThreeTimesThenWi
     }
     EXPECT_EQ(restarts, 3u) << log;
     EXPECT_NE(log.find("不再重新啟動"), std::string::npos) << log;
+}
+
+// Explorer's icon view in a process of its own, on Windows 10's layout:
+// taken by the desktop page and given back as it was when the menu ends.
+TEST_F(Corvina2Program, TheDesktopPageTakesTheShellsViewOfAnotherProcessAndGivesItBack) {
+    test::ChildProcess shell(test::WinePath(SHELL_STAND_IN_EXE), L"workerw");
+    HWND view = nullptr;
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] {
+        const HWND worker = FindWindowW(L"WorkerW", nullptr);
+        view = worker ? FindWindowExW(worker, nullptr, L"SHELLDLL_DefView", nullptr) : nullptr;
+        return view != nullptr;
+    }));
+    const HWND worker = GetAncestor(view, GA_PARENT);
+    const LONG_PTR style = GetWindowLongPtrW(view, GWL_STYLE);
+    RECT place{};
+    GetWindowRect(view, &place);
+    const auto givenBack = [&] {
+        RECT now{};
+        GetWindowRect(view, &now);
+        return IsWindow(view) && GetAncestor(view, GA_PARENT) == worker &&
+               GetWindowLongPtrW(view, GWL_STYLE) == style && EqualRect(&now, &place);
+    };
+    WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nHideDeskTop=0\r\nHideTaskBar=1\r\n");
+    const test::ShownTaskbar taskbar;
+
+    // The menu of `process` with the desktop page shown and the view in it.
+    const auto showDesktopPage = [&](DWORD process) -> HWND {
+        HWND menu = nullptr;
+        test::PumpUntil(kTimeoutMs, [&] {
+            for (HWND window : test::TopLevelWindowsOf(process)) {
+                if (IsWindowVisible(window) && TitleOf(window) == L"Corvina") menu = window;
+            }
+            return menu != nullptr;
+        });
+        std::vector<int> tabs;
+        if (!menu || !test::PumpUntil(kTimeoutMs, [&] { return (tabs = TabCentres(menu)).size() == 2; })) {
+            ADD_FAILURE() << "no menu with two tabs";
+            return nullptr;
+        }
+        RECT bounds{};
+        GetWindowRect(menu, &bounds);
+        ClickOnScreen({tabs[0], bounds.top + 35});
+        const bool taken = test::PumpUntil(kTimeoutMs, [&] {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(GetAncestor(view, GA_PARENT), &owner);
+            return owner == process;
+        });
+        EXPECT_TRUE(taken) << "the desktop page did not take the view";
+        EXPECT_NE(GetWindowLongPtrW(view, GWL_STYLE) & WS_CHILD, 0);
+        return menu;
+    };
+
+    test::ChildProcess program(Program(), L"");
+    const HWND menu = showDesktopPage(program.Id());
+    ASSERT_NE(menu, nullptr);
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u);
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, givenBack)) << "after a proper exit";
+
+    test::ChildProcess watched(Program(), L"");
+    ASSERT_NE(showDesktopPage(watched.Id()), nullptr);
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [] { return WatchRuns(); }));
+    EndFromOutside(watched.Id());
+    // Windows destroys a killed menu's windows and their children with
+    // them, the shell's view among them (Wine does the same): the watch
+    // gives back what is left, and starts the menu again.
+    EXPECT_NE(WaitForRestartedMenu(watched.Id()), 0u);
+    EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return givenBack() || !IsWindow(view); }));
 }
 
 TEST_F(Corvina2Program, WithoutCanQuitAltF4IsIgnoredAndTheCafeClientsCloseIsAProperExit) {
