@@ -92,7 +92,7 @@ std::string PlayFileName(std::string_view pc, int year, int month) {
         const bool forbidden = byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
         name += forbidden ? '_' : c;
     }
-    if (name.empty()) name = "_";
+    if (name.empty()) name.push_back('_');
     char month_part[16];
     std::snprintf(month_part, sizeof month_part, "-%04d-%02d.csv", year, month);
     return name + month_part;
