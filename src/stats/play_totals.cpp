@@ -107,10 +107,13 @@ PlayTotals TotalPlays(const std::vector<Play>& plays, const ReportPeriod& period
                      });
     for (auto& [name, pc] : pcs) totals.pcs.push_back(pc);
     if (totals.firstDay) {
-        const DayIndex last = *totals.lastDay - WeekdayOf(*totals.lastDay);
-        for (DayIndex monday = *totals.firstDay - WeekdayOf(*totals.firstDay); monday <= last; monday += 7) {
+        const DayIndex rangeFirst = period.from.value_or(*totals.firstDay);
+        const DayIndex rangeLast = period.to.value_or(*totals.lastDay);
+        for (DayIndex monday = rangeFirst - WeekdayOf(rangeFirst); monday <= rangeLast; monday += 7) {
             WeekTotal week = weeks[monday];
             week.monday = monday;
+            week.firstDay = std::max(monday, rangeFirst);
+            week.days = static_cast<int>(std::min(monday + 6, rangeLast) - week.firstDay + 1);
             totals.weeks.push_back(week);
         }
     }

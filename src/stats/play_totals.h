@@ -49,6 +49,10 @@ struct PcTotal {
 
 struct WeekTotal {
     DayIndex monday = 0;
+    // The week's days inside the period (from the first play's day to the
+    // last's where an end is open): a week the period cuts is no slump.
+    DayIndex firstDay = 0;
+    int days = 7;
     std::int64_t seconds = 0;
     std::int64_t starts = 0;
 };

@@ -84,7 +84,7 @@ std::string_view WeekdayName(int weekday) {
 }
 
 std::string HorizontalBarsSvg(const std::vector<Bar>& bars) {
-    constexpr int kRow = 26, kLabelWidth = 210, kBarSpace = 440;
+    constexpr int kRow = 26, kLabelWidth = 210, kBarSpace = 380;
     const double largest = LargestValue(bars);
     const int height = static_cast<int>(bars.size()) * kRow + 4;
     std::string svg = "<svg class=\"chart\" width=\"" + std::to_string(kChartWidth) + "\" height=\"" +
@@ -128,7 +128,7 @@ std::string ColumnsSvg(const std::vector<Bar>& bars) {
         svg += "<text x=\"" + Number(middle) + "\" y=\"" + Number(top - 5) +
                "\" text-anchor=\"middle\" class=\"value\">" + EscapeHtml(bar.valueText) + "</text>";
         svg += "<text x=\"" + Number(middle) + "\" y=\"" + std::to_string(kTop + kColumnSpace + 18) +
-               "\" text-anchor=\"middle\">" + EscapeHtml(ShortenUtf8(bar.label, 8)) + "</text></g>";
+               "\" text-anchor=\"middle\">" + EscapeHtml(ShortenUtf8(bar.label, 12)) + "</text></g>";
         x += slot;
     }
     return svg + "</svg>";
@@ -139,7 +139,7 @@ std::string WeekHourHeatMapSvg(const std::array<std::array<std::int64_t, 24>, 7>
     std::int64_t largest = 0;
     for (const auto& day : seconds) largest = std::max(largest, *std::max_element(day.begin(), day.end()));
     const int width = kLeft + 24 * kCell + 10;
-    const int height = kTop + 7 * kCell + 8;
+    const int height = kTop + 7 * kCell + 34;
     std::string svg = "<svg class=\"chart\" width=\"" + std::to_string(width) + "\" height=\"" +
                       std::to_string(height) + "\" viewBox=\"0 0 " + std::to_string(width) + " " +
                       std::to_string(height) + "\" role=\"img\">";
@@ -159,6 +159,15 @@ std::string WeekHourHeatMapSvg(const std::array<std::array<std::int64_t, 24>, 7>
                    ":00–" + std::to_string(hour + 1) + ":00　" + HoursText(value) + " 小時</title></rect>";
         }
     }
+    // The legend: from no play to the busiest hour.
+    const int legendY = kTop + 7 * kCell + 10;
+    svg += "<text x=\"" + std::to_string(kLeft) + "\" y=\"" + std::to_string(legendY + 13) +
+           "\" class=\"small\">0 小時</text>";
+    for (int step = 0; step <= 10; ++step)
+        svg += "<rect x=\"" + std::to_string(kLeft + 40 + step * 16) + "\" y=\"" + std::to_string(legendY + 2) +
+               "\" width=\"16\" height=\"14\" fill=\"" + HeatColour(step / 10.0) + "\"/>";
+    svg += "<text x=\"" + std::to_string(kLeft + 40 + 11 * 16 + 6) + "\" y=\"" + std::to_string(legendY + 13) +
+           "\" class=\"small\">" + HoursText(largest) + " 小時（最多的一格）</text>";
     return svg + "</svg>";
 }
 

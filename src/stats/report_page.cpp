@@ -63,10 +63,12 @@ std::string PcBars(const std::vector<PcTotal>& pcs) {
 std::string WeekColumns(const std::vector<WeekTotal>& weeks) {
     std::vector<Bar> bars;
     for (const WeekTotal& week : weeks) {
-        const std::string monday = ReportDateText(week.monday);
-        bars.push_back({monday.substr(5, 2) + "/" + monday.substr(8, 2) + " 起", static_cast<double>(week.seconds),
+        const std::string first = ReportDateText(week.firstDay);
+        const std::string days = week.days < 7 ? "（" + std::to_string(week.days) + " 天）" : "";
+        bars.push_back({first.substr(5, 2) + "/" + first.substr(8, 2) + " 起" + days, static_cast<double>(week.seconds),
                         HoursText(week.seconds),
-                        monday + " 起的一週：" + HoursText(week.seconds) + " 小時，" + Count(week.starts) + " 次"});
+                        first + " 起" + (days.empty() ? "的一週" : days) + "：" + HoursText(week.seconds) + " 小時，" +
+                            Count(week.starts) + " 次"});
     }
     return ColumnsSvg(bars);
 }

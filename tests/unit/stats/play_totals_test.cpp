@@ -89,7 +89,18 @@ TEST(PlayTotals, WeeksRunMondayToSundayWithQuietWeeksShown) {
     EXPECT_EQ(totals.weeks[1].starts, 0);
     EXPECT_EQ(ReportDateText(totals.weeks[2].monday), "2026-12-21");
     EXPECT_EQ(totals.weeks[2].seconds, 120);
+    EXPECT_EQ(totals.weeks[1].days, 7);
+    EXPECT_EQ(totals.weeks[2].days, 4);          // an open end stops at the last play
     EXPECT_EQ(WeekdayOf(Day("2026-12-09")), 2);  // a Wednesday
+
+    // Weeks the period cuts say how many of their days it holds.
+    const PlayTotals december = TotalPlays({At(12, 7, 10, 0, 60, "a")}, {Day("2026-12-01"), Day("2026-12-31")});
+    ASSERT_EQ(december.weeks.size(), 5u);
+    EXPECT_EQ(ReportDateText(december.weeks[0].firstDay), "2026-12-01");
+    EXPECT_EQ(december.weeks[0].days, 6);
+    EXPECT_EQ(december.weeks[1].days, 7);
+    EXPECT_EQ(ReportDateText(december.weeks[4].firstDay), "2026-12-28");
+    EXPECT_EQ(december.weeks[4].days, 4);
     EXPECT_EQ(WeekdayOf(Day("1899-12-30")), 5);
 }
 
