@@ -19,14 +19,17 @@ std::int64_t SecondOf(const CalendarTime& time) {
     return DayIndexOf(time) * kSecondsPerDay + time.hour * kSecondsPerHour + time.minute * 60 + time.second;
 }
 
+// Days before 30 December 1899 are negative: round down, not toward zero.
+std::int64_t FloorDivide(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
+
 void AddToHours(const Play& play, PlayTotals& totals) {
     std::int64_t at = SecondOf(play.start);
     const std::int64_t end = at + play.seconds;
     while (at < end) {
-        const std::int64_t hourEnd = (at / kSecondsPerHour + 1) * kSecondsPerHour;
+        const std::int64_t hourEnd = (FloorDivide(at, kSecondsPerHour) + 1) * kSecondsPerHour;
         const std::int64_t until = std::min(end, hourEnd);
-        const DayIndex day = at / kSecondsPerDay;
-        const auto hour = static_cast<std::size_t>(at % kSecondsPerDay / kSecondsPerHour);
+        const DayIndex day = FloorDivide(at, kSecondsPerDay);
+        const auto hour = static_cast<std::size_t>((at - day * kSecondsPerDay) / kSecondsPerHour);
         totals.secondsByWeekdayHour[static_cast<std::size_t>(WeekdayOf(day))][hour] += until - at;
         at = until;
     }
@@ -109,7 +112,11 @@ PlayTotals TotalPlays(const std::vector<Play>& plays, const ReportPeriod& period
     if (totals.firstDay) {
         const DayIndex rangeFirst = period.from.value_or(*totals.firstDay);
         const DayIndex rangeLast = period.to.value_or(*totals.lastDay);
-        for (DayIndex monday = rangeFirst - WeekdayOf(rangeFirst); monday <= rangeLast; monday += 7) {
+        const DayIndex firstMonday = rangeFirst - WeekdayOf(rangeFirst);
+        const DayIndex lastMonday = rangeLast - WeekdayOf(rangeLast);
+        const DayIndex shownMonday = std::max(firstMonday, lastMonday - 7 * (kMostWeeks - 1));
+        totals.weeksLeftOut = (shownMonday - firstMonday) / 7;
+        for (DayIndex monday = shownMonday; monday <= rangeLast; monday += 7) {
             WeekTotal week = weeks[monday];
             week.monday = monday;
             week.firstDay = std::max(monday, rangeFirst);

@@ -57,6 +57,8 @@ struct WeekTotal {
     std::int64_t starts = 0;
 };
 
+inline constexpr std::int64_t kMostWeeks = 106;
+
 struct PlayTotals {
     std::int64_t starts = 0;
     std::int64_t seconds = 0;
@@ -67,8 +69,11 @@ struct PlayTotals {
     std::vector<PcTotal> pcs;              // by name
     // Monday first, hours 0 to 23.
     std::array<std::array<std::int64_t, 24>, 7> secondsByWeekdayHour{};
-    // Every week from the first day's to the last day's, empty ones too.
+    // Every week from the first day's to the last day's, empty ones too,
+    // at most the last kMostWeeks: one wrong year in a file must not make
+    // a chart of ten thousand years.
     std::vector<WeekTotal> weeks;
+    std::int64_t weeksLeftOut = 0;
 };
 
 PlayTotals TotalPlays(const std::vector<Play>& plays, const ReportPeriod& period);

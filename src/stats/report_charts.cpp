@@ -117,18 +117,24 @@ std::string ColumnsSvg(const std::vector<Bar>& bars) {
                       std::to_string(height) + "\" role=\"img\">";
     svg += "<line x1=\"10\" y1=\"" + std::to_string(kTop + kColumnSpace) + "\" x2=\"" +
            std::to_string(kChartWidth - 10) + "\" y2=\"" + std::to_string(kTop + kColumnSpace) + "\" stroke=\"#999\"/>";
+    // Labels and values of every step-th column only, so that they never overlap.
+    const std::size_t step = std::max<std::size_t>((bars.size() + 11) / 12, 1);
     double x = 10;
-    for (const Bar& bar : bars) {
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        const Bar& bar = bars[i];
         const double columnHeight = largest > 0 ? bar.value / largest * kColumnSpace : 0;
         const double top = kTop + kColumnSpace - columnHeight;
         const double middle = x + slot / 2;
         svg += "<g>" + Title(bar);
         svg += "<rect x=\"" + Number(x + slot * 0.15) + "\" y=\"" + Number(top) + "\" width=\"" + Number(slot * 0.7) +
                "\" height=\"" + Number(columnHeight) + "\" rx=\"2\" fill=\"" + std::string(kBarColour) + "\"/>";
-        svg += "<text x=\"" + Number(middle) + "\" y=\"" + Number(top - 5) +
-               "\" text-anchor=\"middle\" class=\"value\">" + EscapeHtml(bar.valueText) + "</text>";
-        svg += "<text x=\"" + Number(middle) + "\" y=\"" + std::to_string(kTop + kColumnSpace + 18) +
-               "\" text-anchor=\"middle\">" + EscapeHtml(ShortenUtf8(bar.label, 12)) + "</text></g>";
+        if (step == 1)
+            svg += "<text x=\"" + Number(middle) + "\" y=\"" + Number(top - 5) +
+                   "\" text-anchor=\"middle\" class=\"value\">" + EscapeHtml(bar.valueText) + "</text>";
+        if (i % step == 0)
+            svg += "<text x=\"" + Number(middle) + "\" y=\"" + std::to_string(kTop + kColumnSpace + 18) +
+                   "\" text-anchor=\"middle\">" + EscapeHtml(ShortenUtf8(bar.label, 12)) + "</text>";
+        svg += "</g>";
         x += slot;
     }
     return svg + "</svg>";

@@ -152,7 +152,11 @@ std::string ReportPage(const ReportInput& input) {
             "跨越整點的遊玩依實際時間分到各小時。</p>" +
             WeekHourHeatMapSvg(totals.secondsByWeekdayHour);
         html += "<h2>各電腦使用量</h2>" + PcBars(totals.pcs);
-        html += "<h2>每週趨勢（遊玩時數）</h2>" + WeekColumns(totals.weeks);
+        html += "<h2>每週趨勢（遊玩時數）</h2>";
+        if (totals.weeksLeftOut > 0)
+            html += "<p class=\"note\">只顯示最後 " + std::to_string(totals.weeks.size()) + " 週；之前的 " +
+                    std::to_string(totals.weeksLeftOut) + " 週未畫出（其遊玩仍計入其他統計）。</p>";
+        html += WeekColumns(totals.weeks);
     }
     html += NeverStartedSection(input.neverStarted);
     if (totals.starts > 0) html += "<h2>全部項目</h2>" + ItemTable(totals.itemsByHours);

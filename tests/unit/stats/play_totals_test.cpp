@@ -104,6 +104,20 @@ TEST(PlayTotals, WeeksRunMondayToSundayWithQuietWeeksShown) {
     EXPECT_EQ(WeekdayOf(Day("1899-12-30")), 5);
 }
 
+TEST(PlayTotals, AYearWrittenWrongDoesNotMakeAChartOfCenturies) {
+    std::vector<Play> plays = {At(12, 7, 10, 0, 60, "a"), At(12, 8, 10, 0, 60, "a")};
+    plays[0].start.year = 1;
+    const PlayTotals totals = TotalPlays(plays, {});
+    EXPECT_EQ(totals.starts, 2);
+    ASSERT_EQ(totals.weeks.size(), static_cast<std::size_t>(kMostWeeks));
+    EXPECT_EQ(ReportDateText(totals.weeks.back().monday), "2026-12-07");
+    EXPECT_EQ(totals.weeks.back().starts, 1);
+    EXPECT_GT(totals.weeksLeftOut, 100000);
+    // Its hours still land on its weekday: 7 December of the year 1 was a Friday.
+    EXPECT_EQ(totals.secondsByWeekdayHour[4][10], 60);
+    EXPECT_EQ(totals.secondsByWeekdayHour[1][10], 60);
+}
+
 TEST(PlayTotals, MenuEntriesNeverStartedInThePeriod) {
     const std::vector<MenuEntry> menu = {
         {"熱門", "極速狂飆"}, {"熱門", "星際戰機"}, {"休閒", "踩地雷"}, {"休閒", "小畫家"}};
