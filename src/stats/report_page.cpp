@@ -140,6 +140,10 @@ std::string ReportPage(const ReportInput& input) {
             EscapeHtml(input.madeAt) + "</p>";
     if (totals.starts == 0) {
         html += "<p class=\"empty\">此期間沒有遊玩紀錄。</p>";
+        if (input.filesRead == 0)
+            html +=
+                "<p class=\"note\">此資料夾中沒有統計檔（檔名為「電腦名稱-yyyy-mm.csv」）："
+                "請確認各電腦 Params.ini 的 StatsFolder 指向這個資料夾。</p>";
     } else {
         html += "<div class=\"summary\">" + Figure(HoursText(totals.seconds), "總遊玩時數") +
                 Figure(Count(totals.starts), "總啟動次數") +

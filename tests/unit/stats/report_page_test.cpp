@@ -66,6 +66,9 @@ TEST(ReportPage, AnEmptyPeriodSaysSoAndStillListsTheMenuAndTheBadLines) {
     input.period = {ParseReportDate("2026-12-01"), ParseReportDate("2026-12-31")};
     const std::string page = ReportPage(input);
     EXPECT_NE(page.find("此期間沒有遊玩紀錄"), std::string::npos);
+    EXPECT_NE(page.find("此資料夾中沒有統計檔"), std::string::npos);  // no file read at all
+    input.filesRead = 1;
+    EXPECT_EQ(ReportPage(input).find("此資料夾中沒有統計檔"), std::string::npos);
     EXPECT_EQ(page.find("<svg"), std::string::npos);
     EXPECT_NE(page.find("2026-12-01 至 2026-12-31"), std::string::npos);
     EXPECT_NE(page.find("星際戰機"), std::string::npos);
