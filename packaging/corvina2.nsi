@@ -85,6 +85,7 @@ Section "Corvina2" SecProgram
   SetOverwrite on
   File "${STAGE}\Corvina2.exe"
   File "${STAGE}\Corvina2Check.exe"
+  File "${STAGE}\Corvina2Stats.exe"
   File "${STAGE}\admin.md"
 
   ; The café's own files never are: a sample only where there is none.
@@ -173,6 +174,7 @@ Section "Uninstall"
   Delete "$INSTDIR\Corvina2.exe"
   Delete "$INSTDIR\Corvina2.exe.old"
   Delete "$INSTDIR\Corvina2Check.exe"
+  Delete "$INSTDIR\Corvina2Stats.exe"
   Delete "$INSTDIR\admin.md"
   Delete "$INSTDIR\Uninstall.exe"
   ; Gone only when nothing of the café's is left in it.

@@ -11,7 +11,8 @@ SAMPLE_PICTURES=(office.bmp blocks.bmp chat.bmp)
 stage_program_folder() {
     local build=$1 stage=$2 file
     rm -rf "$stage" && mkdir -p "$stage/LinkBMP"
-    cp "$build/src/Corvina2.exe" "$build/tools/menu-check/Corvina2Check.exe" "$stage/" || return 1
+    cp "$build/src/Corvina2.exe" "$build/tools/menu-check/Corvina2Check.exe" \
+        "$build/tools/stats-report/Corvina2Stats.exe" "$stage/" || return 1
     cp "$REPO_DIR/docs/admin.md" "$stage/admin.md" || return 1
     for file in Menus.ini Params.ini; do
         # Big5 with CR LF, as Notepad on a Traditional Chinese Windows saves it.

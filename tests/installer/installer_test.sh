@@ -30,7 +30,7 @@ cafe=$work/Cafe
 cafe_win=$(winepath -w "$cafe" 2>/dev/null)
 timeout 120 wine "$work/setup.exe" /S "/D=$cafe_win"
 echo "first silent install into $cafe_win: exit $?"
-for file in Corvina2.exe Corvina2Check.exe admin.md Menus.ini Params.ini Uninstall.exe LinkBMP/office.bmp; do
+for file in Corvina2.exe Corvina2Check.exe Corvina2Stats.exe admin.md Menus.ini Params.ini Uninstall.exe LinkBMP/office.bmp; do
     check "$file installed" test -f "$cafe/$file"
 done
 check "Menus.ini is the Big5 sample" cmp -s "$cafe/Menus.ini" "$work/stage/Menus.ini"
@@ -65,7 +65,7 @@ check "autostart value set for the test" test -n "$(registry_value "$run_key" Co
 timeout 120 wine "$cafe/Uninstall.exe" /S
 # The uninstaller runs from a copy in the temporary folder and returns at once.
 for _ in $(seq 1 60); do [ -f "$cafe/Corvina2.exe" ] || [ -f "$cafe/Uninstall.exe" ] || break; sleep 0.5; done
-for file in Corvina2.exe Corvina2Check.exe admin.md Uninstall.exe; do
+for file in Corvina2.exe Corvina2Check.exe Corvina2Stats.exe admin.md Uninstall.exe; do
     check "$file removed" test ! -e "$cafe/$file"
 done
 for file in Menus.ini Params.ini Corvina2.ini Corvina2.log LinkBMP/office.bmp LinkBMP/blocks.bmp; do

@@ -9,13 +9,10 @@
 
 #include "folder_reader.h"
 #include "menu/menu_check.h"
+#include "sys/console_out.h"
 #include "sys/files.h"
 #include "sys/strings.h"
 #include "sys/text.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace corvina {
 namespace {
@@ -24,51 +21,27 @@ constexpr int kClean = 0;
 constexpr int kProblems = 1;
 constexpr int kUnreadable = 2;
 
-#ifdef _WIN32
-// A console shows every character only through the wide call; a file or
-// pipe gets UTF-8.
-void Print(std::string_view utf8) {
-    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    if (GetConsoleMode(out, &mode)) {
-        const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(length), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-        DWORD written = 0;
-        WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    } else {
-        std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-        std::fflush(stdout);
-    }
-}
-#else
-void Print(std::string_view utf8) {
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::fflush(stdout);
-}
-#endif
-
 int Check(const Big5& folderArgument) {
     const Big5 folder = AddTrailingBackslash(folderArgument);
     const std::string shown = Utf8FromBig5(folderArgument);
     if (folderArgument.empty() || !FolderExists(DiskPath(folder))) {
-        Print("Corvina2Check: cannot read the folder \"" + shown + "\": it does not exist or is no folder.\n");
+        PrintToConsole("Corvina2Check: cannot read the folder \"" + shown + "\": it does not exist or is no folder.\n");
         return kUnreadable;
     }
     DiskCafeFolderReader reader;
     const std::vector<CheckFinding> findings = CheckCafeFolder(folder, reader);
-    for (const CheckFinding& finding : findings) Print(FormatFinding(finding));
+    for (const CheckFinding& finding : findings) PrintToConsole(FormatFinding(finding));
     if (findings.empty()) {
-        Print("No problems found in \"" + shown + "\".\n");
+        PrintToConsole("No problems found in \"" + shown + "\".\n");
         return kClean;
     }
-    Print(std::to_string(findings.size()) + (findings.size() == 1 ? " problem" : " problems") + " found in \"" + shown +
-          "\".\n");
+    PrintToConsole(std::to_string(findings.size()) + (findings.size() == 1 ? " problem" : " problems") +
+                   " found in \"" + shown + "\".\n");
     return kProblems;
 }
 
 int Usage() {
-    Print(
+    PrintToConsole(
         "Usage: Corvina2Check FOLDER\n"
         "Reads the café folder FOLDER (the folder of Corvina2.exe, with Menus.ini and Params.ini) as the menu\n"
         "would, and prints every problem with its file, line and a fix.\n"
