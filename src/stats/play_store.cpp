@@ -115,6 +115,13 @@ std::string MissingRest(const PlayAppend& append, const std::optional<std::strin
 PlayStore::PlayStore(Big5 programFolder, Big5 statsFolder)
     : programFolder_(std::move(programFolder)), statsFolder_(std::move(statsFolder)) {}
 
+Big5 PlayStore::InProgramFolder(std::string_view name) const {
+    // Appended, not added: mingw's g++ 12 mistakes the sum for an overlap.
+    Big5 path = programFolder_;
+    path.append(name);
+    return path;
+}
+
 void PlayStore::Spool(const Play& play) {
     const Big5 path = SpoolPath();
     std::string bytes = PlayLine(play);

@@ -68,10 +68,10 @@ public:
     std::vector<std::string> Deliver();
 
     const Big5& StatsFolder() const { return statsFolder_; }
-    Big5 SpoolPath() const { return programFolder_ + Big5{kPlaySpoolName}; }
+    Big5 SpoolPath() const { return InProgramFolder(kPlaySpoolName); }
 
 private:
-    Big5 InProgramFolder(std::string_view name) const { return programFolder_ + Big5{name}; }
+    Big5 InProgramFolder(std::string_view name) const;
 
     Big5 programFolder_;
     Big5 statsFolder_;
