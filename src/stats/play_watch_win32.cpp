@@ -152,7 +152,12 @@ void PlayWatch::Run(const std::shared_ptr<Shared>& shared) {
         DWORD message = 0;
         ULONG_PTR key = 0;
         LPOVERLAPPED detail = nullptr;
-        GetQueuedCompletionStatus(shared->port.Get(), &message, &key, &detail, kPollMs);
+        // Without a port (refused by Windows) the jobs are only polled.
+        if (shared->port) {
+            GetQueuedCompletionStatus(shared->port.Get(), &message, &key, &detail, kPollMs);
+        } else {
+            Sleep(kPollMs);
+        }
         std::vector<Watched> arrived;
         bool stopping = false;
         {
