@@ -20,6 +20,7 @@
 #include "sys/files.h"
 #include "sys/folder_rules.h"
 #include "sys/profile_file.h"
+#include "sys/strings.h"
 #include "sys/text.h"
 #include "sys/wait_ticks.h"
 #include "sys/win32/desktop_icons.h"
@@ -103,6 +104,8 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
     B_intoBrowser().OnClick = [this](ui::Control& sender) { B_intoBrowserClick(sender); };
     B_Setup().OnClick = [this](ui::Control& sender) { B_SetupClick(sender); };
     B_intofoods().OnClick = [this](ui::Control&) { cafe_.ShowOrderWindow(); };
+    itemActions_.SetItemStarted(
+        [this](int index, win32::ScopedHandle process) { ItemStarted(index, std::move(process)); });
     cafe_.SetOrderWindowFactory([this] { return MakeOrderWindow(); });
     cafe_.SetConsumptionListCloser([] { CloseConsumptionList(); });
     cafe_.SetOrderLogClearer([this] { ClearOrderLog(); });
@@ -180,6 +183,20 @@ void TfSmenu::ReadMenuSettings() {
     const std::vector<UnreadableColor> unreadable = corvina::ReadMenuSettings(options_.programFolder, settings_);
     if (!unreadable.empty()) ui::ShowWarning(UnreadableColorMessage(unreadable));
     CafeSystemInstalled();
+    StartStatistics();
+}
+
+void TfSmenu::StartStatistics() {
+    if (plays_ || settings_.StatsFolder.empty()) return;
+    plays_ = std::make_unique<PlayRecorder>(options_.programFolder, AddTrailingBackslash(settings_.StatsFolder), log_);
+}
+
+void TfSmenu::ItemStarted(int index, win32::ScopedHandle process) {
+    const MenuItem* item = items_.Find(index);
+    if (!plays_ || item == nullptr) return;
+    const std::size_t at = static_cast<std::size_t>(index);
+    plays_->Started(at < itemChannels_.size() ? itemChannels_[at] : Big5{}, item->Caption, item->Target,
+                    std::move(process));
 }
 
 void TfSmenu::EnableButtons() {
@@ -208,7 +225,11 @@ void TfSmenu::ReleaseLockDown() {
     machine_.KeepMenuRunning(false);
 }
 
-void TfSmenu::SessionEnding() { ReleaseLockDown(); }
+void TfSmenu::SessionEnding() {
+    ReleaseLockDown();
+    // The plays still open are spooled while the process may still run.
+    plays_.reset();
+}
 
 void TfSmenu::PreselectScreenChoices() { corvina::PreselectScreenChoices(Rg_Color(), RG_Area()); }
 
@@ -222,6 +243,7 @@ void TfSmenu::PlaceSettingsStrip() { Pnl_Chanel().SetBounds({0, kStripHiddenTop,
 
 void TfSmenu::BuildMenu() {
     items_.Clear();
+    itemChannels_.clear();
     const MenuData menu = ReadMenu(LoadProfile(options_.programFolder + Big5{kMenusIniName}));
     if (menu.channels.empty()) {
         ui::ShowError(NoMenuDataMessage());
@@ -250,6 +272,7 @@ void TfSmenu::BuildMenu() {
         } endUpdate{page};
         for (const MenuLine& line : menu.channels[k].lines) {
             AddMenuItem(line.item.Caption, line.picture, line.item.Target, page, line.item.Flag);
+            itemChannels_.push_back(menu.channels[k].name);
         }
     }
     StartPictures();

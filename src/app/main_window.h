@@ -21,6 +21,7 @@
 #include "orders/order_log_file.h"
 #include "records/game_records_win32.h"
 #include "settings/settings.h"
+#include "stats/play_recorder_win32.h"
 #include "sys/admin_log.h"
 #include "sys/big5.h"
 #include "sys/win32/machine.h"
@@ -92,6 +93,8 @@ private:
     void AutoUpdate();
     void ClearOrderLog();
     void ReadMenuSettings();
+    void StartStatistics();
+    void ItemStarted(int index, win32::ScopedHandle process);
     void EnableButtons();
     void ApplyTaskbarSetting();
     void ApplyLockDown();
@@ -133,6 +136,7 @@ private:
     HWND desktopCapture_ = nullptr;
     bool keysLocked_ = false;
     MenuItemTable items_;
+    std::vector<Big5> itemChannels_;  // the channel of each item, by index
     GameRecords gameRecords_;
     ItemActionWindows itemActions_;
     std::vector<std::string_view> completedSteps_;
@@ -147,6 +151,8 @@ private:
     std::vector<Big5> pageBackgroundFiles_;  // by channel; empty when none
     std::vector<bool> pageBackgroundLoaded_;
     std::map<Big5, ui::Picture> decodedBackgrounds_;
+    // Made when the statistics folder is set.
+    std::unique_ptr<PlayRecorder> plays_;
     // Declared after everything its workers' pictures land on is made,
     // so that it stops first.
     MenuPictures pictures_;

@@ -51,6 +51,11 @@ void ItemActionWindows::PictureButtonClick(const ui::Control& button, const Menu
     const std::intptr_t tag = button.Tag();
     const int index = tag >= 0 && tag <= INT_MAX ? static_cast<int>(tag) : -1;
     // Starting an item opens no popup: no hovered button is involved.
+    struct Restore {
+        int& clicked;
+        ~Restore() { clicked = -1; }
+    } restore{clickedIndex_};
+    clickedIndex_ = index;
     corvina::ItemAction(*this, items, programFolder_, index, ItemEvent::Run, 0);
 }
 
@@ -82,7 +87,14 @@ std::optional<ProfileText> ItemActionWindows::ReadProfile(const Big5& path) {
 }
 
 int ItemActionWindows::RunProgram(const Big5& target, const Big5& folder) {
-    const long long result = corvina::RunProgram(machine_, target, {}, folder, SW_SHOWNOACTIVATE);
+    long long result = 0;
+    if (itemStarted_ && clickedIndex_ >= 0) {
+        StartedProgram started = corvina::StartProgram(machine_, target, {}, folder, SW_SHOWNOACTIVATE);
+        result = started.result;
+        if (result > 32) itemStarted_(clickedIndex_, std::move(started.process));
+    } else {
+        result = corvina::RunProgram(machine_, target, {}, folder, SW_SHOWNOACTIVATE);
+    }
     return static_cast<int>(std::clamp<long long>(result, INT_MIN, INT_MAX));
 }
 

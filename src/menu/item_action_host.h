@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "menu/item_actions.h"
@@ -13,6 +14,7 @@
 #include "settings/settings.h"
 #include "sys/big5.h"
 #include "sys/edge_rect.h"
+#include "sys/win32/handles.h"
 #include "sys/win32/machine.h"
 #include "ui/control.h"
 #include "widgets/ev_btn.h"
@@ -53,6 +55,11 @@ public:
     void SmallButtonEnter(TEvBtn& button, const MenuItemTable& items);
     void SmallButtonLeave(TEvBtn& button, const MenuItemTable& items, bool& DisFocus);
 
+    // Told of every item the customer started, with the process the shell
+    // started for it, when there is one.
+    using ItemStarted = std::function<void(int index, win32::ScopedHandle process)>;
+    void SetItemStarted(ItemStarted started) { itemStarted_ = std::move(started); }
+
     // The café's home page in the browser, maximised; nothing when unset.
     void OpenHomePage();
     void B_intoBrowserClick(ui::Control& sender);
@@ -78,6 +85,8 @@ private:
     Big5 programFolder_;
     GameRecordActions records_;
     TEvBtn* hovered_ = nullptr;
+    ItemStarted itemStarted_;
+    int clickedIndex_ = -1;  // the picture clicked, while its click runs
 };
 
 }  // namespace corvina

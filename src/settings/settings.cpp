@@ -60,6 +60,7 @@ std::vector<UnreadableColor> ReadMenuSettings(const ProfileText& params, MenuSet
     settings.MustSelectMenu = params.ReadBool(kOptionsSection, "MustSelectMenu", false);
     settings.FrameSmallSize = params.ReadBool(kOptionsSection, "FrameSmallSize", false);
     settings.CanQuit = params.ReadBool(kOptionsSection, "CanQuit", true);
+    settings.StatsFolder = Big5{TrimControlAndBlanks(params.ReadString(kOptionsSection, "StatsFolder"))};
     settings.Support = true;
     settings.AutoIntoMenu = true;
     return unreadable;

@@ -39,6 +39,8 @@ struct MenuSettings {
     bool MustSelectMenu = false;
     bool FrameSmallSize = false;
     bool CanQuit = true;
+    // Where the plays go; empty: none are recorded.
+    Big5 StatsFolder;
 };
 
 struct PageBackgroundEntry {

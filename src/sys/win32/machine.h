@@ -14,6 +14,7 @@
 #include "sys/big5.h"
 #include "sys/lock_down_rules.h"
 #include "sys/win32/desktop_icons.h"
+#include "sys/win32/handles.h"
 #include "sys/win32/lock_down_thread.h"
 #include "sys/win32/menu_watch_link.h"
 
@@ -21,6 +22,14 @@ namespace corvina {
 
 // The administrator's line for a clock the system refused to set.
 Big5 ClockRefusedText(DWORD refusal);
+
+// What the shell's start of a file gave back.
+struct StartedProgram {
+    long long result = 0;  // the shell's result code, above 32 for success
+    // The program started, when the shell started one of its own; none for
+    // a document handed to a program already running, or an address.
+    win32::ScopedHandle process;
+};
 
 class Machine {
 public:
@@ -52,6 +61,11 @@ public:
     virtual LONG ApplyDisplayMode(const DEVMODEW& mode, DWORD flags) = 0;
     // The shell's "open" of a file; its result code (above 32 is success).
     virtual long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) = 0;
+    // RunProgram, handing back the process started. A machine that cannot
+    // tell hands back none.
+    virtual StartedProgram StartProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) {
+        return {RunProgram(file, parameters, folder, showCommand), {}};
+    }
     // The shell's "open" of a web address (the default browser) or of a
     // page file (its program); its result code (above 32 is success).
     virtual long long OpenWebPage(const Big5& address, int showCommand) = 0;
@@ -75,6 +89,7 @@ public:
     std::optional<DEVMODEW> CurrentDisplayMode() override;
     LONG ApplyDisplayMode(const DEVMODEW& mode, DWORD flags) override;
     long long RunProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) override;
+    StartedProgram StartProgram(const Big5& file, const Big5& parameters, const Big5& folder, int showCommand) override;
     long long OpenWebPage(const Big5& address, int showCommand) override;
     bool TakeForeground(HWND window) override;
     bool IsForeground(HWND window) override;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 
 #include "sys/text.h"
@@ -116,6 +117,29 @@ long long WindowsMachine::RunProgram(const Big5& file, const Big5& parameters, c
     const HINSTANCE result =
         ShellExecuteW(nullptr, L"open", wideFile.c_str(), OrNull(wideParameters), OrNull(wideFolder), showCommand);
     return reinterpret_cast<INT_PTR>(result);
+}
+
+StartedProgram WindowsMachine::StartProgram(const Big5& file, const Big5& parameters, const Big5& folder,
+                                            int showCommand) {
+    const std::wstring wideFile = WideFromBig5(file);
+    const std::wstring wideParameters = WideFromBig5(parameters);
+    const std::wstring wideFolder = WideFromBig5(folder);
+    SHELLEXECUTEINFOW start{};
+    start.cbSize = sizeof start;
+    // As ShellExecuteW: no error box of the shell's own, the caller reports.
+    start.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    start.lpVerb = L"open";
+    start.lpFile = wideFile.c_str();
+    start.lpParameters = OrNull(wideParameters);
+    start.lpDirectory = OrNull(wideFolder);
+    start.nShow = showCommand;
+    StartedProgram started;
+    const bool ok = ShellExecuteExW(&start) != FALSE;
+    started.process.Reset(start.hProcess);
+    const long long code = reinterpret_cast<INT_PTR>(start.hInstApp);
+    // Success with a code of 32 or less would read as a failure.
+    started.result = ok ? std::max<long long>(code, 33) : std::min<long long>(code, 32);
+    return started;
 }
 
 long long WindowsMachine::OpenWebPage(const Big5& address, int showCommand) {

@@ -11,6 +11,10 @@ namespace corvina {
 // shell's result code, above 32 for success.
 long long RunProgram(Machine& machine, const Big5& file, const Big5& parameters, const Big5& folder, int showCommand);
 
+// RunProgram, handing back the process started, when there is one.
+StartedProgram StartProgram(Machine& machine, const Big5& file, const Big5& parameters, const Big5& folder,
+                            int showCommand);
+
 // A web address in the PC's default browser, a page file in its program:
 // the shell opens the address itself. True when the shell reports success.
 bool OpenWebPage(Machine& machine, const Big5& address, int showCommand);

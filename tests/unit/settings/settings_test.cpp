@@ -28,6 +28,12 @@ TEST(MenuSettingsReading, DefaultsWhenTheFileIsEmpty) {
     EXPECT_TRUE(settings.CanQuit);
     EXPECT_TRUE(settings.Support);
     EXPECT_TRUE(settings.AutoIntoMenu);
+    EXPECT_EQ(settings.StatsFolder, "") << "no statistics unless asked for";
+}
+
+TEST(MenuSettingsReading, TheStatisticsFolderIsTakenWithoutSurroundingBlanks) {
+    EXPECT_EQ(ReadParams("StatsFolder=  \\\\server\\stats \r\n").StatsFolder, "\\\\server\\stats");
+    EXPECT_EQ(ReadParams("StatsFolder=   \r\n").StatsFolder, "");
 }
 
 TEST(MenuSettingsReading, BooleansAndTheTwoFixedKeys) {

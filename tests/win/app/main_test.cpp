@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "app/instance.h"
+#include "stats/play_line.h"
+#include "stats/play_watch_win32.h"
 #include "support/processes.h"
 #include "support/shown_taskbar.h"
 #include "support/solid_bmp.h"
@@ -678,6 +680,79 @@ TEST_F(Corvina2Program, WithoutCanQuitAltF4IsIgnoredAndTheCafeClientsCloseIsAPro
     EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [] { return !WatchRuns(); }));
     EXPECT_FALSE(MarkerExists());
     EXPECT_EQ(AdminLogText().find("重新啟動"), std::string::npos);
+}
+
+// A launcher that starts the game and ends at once: the play lasts as long
+// as the game. The statistics folder is missing at first: the play waits
+// in the spool and reaches the folder once, with the next, when it is back.
+TEST_F(Corvina2Program, APlayLastsUntilTheLaunchersGameEndsAndWaitsForAMissingStatisticsFolder) {
+    ASSERT_TRUE(SHCreateDirectoryExW(nullptr, WideFromBig5(cafe_.File("Games\\L")).c_str(), nullptr) == ERROR_SUCCESS);
+    const Big5 launcher = cafe_.File("Games\\L\\launcher.exe");
+    ASSERT_TRUE(CopyFileW(test::WinePath(LAUNCHER_PROBE_EXE).c_str(), WideFromBig5(launcher).c_str(), FALSE));
+    const Big5 stats = cafe_.File("Stats");
+    WriteFileBytes(cafe_.File("Params.ini"), "[Options]\r\nHideDeskTop=1\r\nStatsFolder=" + stats + "\r\n");
+    WriteFileBytes(cafe_.File("Menus.ini"), T(u8"[遊戲]\r\n甲=Games\\L\\launcher.exe,,\r\n"));
+    const Big5 spool = cafe_.File("StatsSpool.csv");
+    const Big5 done = launcher + ".done";
+
+    test::ChildProcess program(Program(), L"");
+    HWND menu = WaitForMenuWindow(program);
+    ASSERT_NE(menu, nullptr);
+    RECT bounds{};
+    GetWindowRect(menu, &bounds);
+    const HWND page = WindowFromPoint({bounds.left + 300, bounds.bottom - 20});
+    ASSERT_NE(page, nullptr);
+    const auto play = [&] {
+        // Absent before the first play.
+        static_cast<void>(DeleteFileAt(done));
+        const LPARAM click = MAKELPARAM(60, 80);
+        PostMessageW(page, WM_MOUSEMOVE, 0, click);
+        PostMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, click);
+        PostMessageW(page, WM_LBUTTONUP, 0, click);
+        EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return FileExists(done); })) << "the game ran";
+    };
+    // The plays' lines, without the byte-order mark and the header.
+    const auto linesOf = [](const Big5& path) {
+        std::vector<std::string> lines;
+        std::string text = ReadFileBytes(path).value_or("");
+        const std::string start = std::string(kUtf8ByteOrderMark) + std::string(PlayFileHeader());
+        if (!text.starts_with(start)) return lines;
+        text.erase(0, start.size());
+        for (std::size_t end; (end = text.find("\r\n")) != std::string::npos; text.erase(0, end + 2)) {
+            lines.push_back(text.substr(0, end));
+        }
+        return lines;
+    };
+
+    play();
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return linesOf(spool).size() == 1; }));
+    std::string why;
+    const std::optional<Play> first = ParsePlayLine(linesOf(spool)[0], why);
+    ASSERT_TRUE(first) << why;
+    EXPECT_TRUE(first->end.has_value());
+    EXPECT_GE(first->seconds, 3) << "the game's three seconds, not the launcher's moment\n" << AdminLogText();
+    EXPECT_LT(first->seconds, 20);
+    EXPECT_EQ(first->channel, "遊戲");
+    EXPECT_EQ(first->item, "甲");
+    EXPECT_EQ(first->target, Utf8FromBig5(launcher));
+    EXPECT_EQ(first->pc, Utf8FromBig5(ComputerNameText()));
+
+    ASSERT_TRUE(CreateDirectoryW(WideFromBig5(stats).c_str(), nullptr));
+    play();
+    const Big5 month = stats + "\\" + Big5FromUtf8(PlayFileName(first->pc, first->start.year, first->start.month));
+    ASSERT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return linesOf(month).size() >= 2 && !FileExists(spool); }))
+        << linesOf(month).size();
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(kTimeoutMs), 0u);
+
+    const std::vector<std::string> delivered = linesOf(month);
+    ASSERT_EQ(delivered.size(), 2u) << "each play once";
+    EXPECT_EQ(delivered[0] + "\r\n", PlayLine(*first)) << "the waiting play, as it waited";
+    const std::optional<Play> second = ParsePlayLine(delivered[1], why);
+    ASSERT_TRUE(second) << why;
+    EXPECT_GE(second->seconds, 3);
+    EXPECT_FALSE(FileExists(spool));
+    EXPECT_NE(AdminLogText().find("遊玩統計資料夾不存在"), std::string::npos) << AdminLogText();
 }
 
 }  // namespace

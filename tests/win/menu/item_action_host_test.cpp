@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/message_box_answerer.h"
@@ -92,6 +93,24 @@ TEST_F(ItemActions, APictureClickHandsTheWholeTargetToTheShellHoweverLong) {
     EXPECT_EQ(machine_.programsRun[0].parameters, "");
     EXPECT_EQ(machine_.programsRun[0].folder, target.substr(0, target.rfind('\\') + 1)) << "its own folder, whole";
     EXPECT_EQ(machine_.programsRun[0].showCommand, SW_SHOWNOACTIVATE);
+}
+
+TEST_F(ItemActions, OnlyAPictureClickThatStartedAProgramTellsWhichItemStarted) {
+    std::vector<std::pair<int, bool>> started;  // index, with a process
+    host_.SetItemStarted(
+        [&](int index, win32::ScopedHandle process) { started.emplace_back(index, static_cast<bool>(process)); });
+    button_.SetTag(2);
+    host_.PictureButtonClick(button_, items_);
+    ASSERT_EQ(machine_.programsRun.size(), 1u) << "started through the machine as before";
+    EXPECT_EQ(machine_.programsRun[0].file, items_.Find(2)->Target);
+    EXPECT_EQ(started, (std::vector<std::pair<int, bool>>{{2, false}})) << "the fake hands back no process";
+
+    machine_.runAnswer = 2;
+    std::vector<ui::test::SeenBox> seen;
+    const ui::test::BoxAnswerer answerer(seen, IDOK);
+    host_.PictureButtonClick(button_, items_);
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(started.size(), 1u) << "a failed start is no play";
 }
 
 TEST_F(ItemActions, AMissingTargetAndAFailedStartAreReportedInErrorBoxes) {
