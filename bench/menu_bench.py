@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Measures the real Corvina2.exe from outside, as a customer would see it.
 
-Runs under Wine on the X display in $DISPLAY (an 800 x 600 screen holding an
-800 x 600 Wine virtual desktop), against two café folders that scripts/bench
-prepares: one of 10 channels of 100 items and one of 2 channels of 6. Times
-come from the screen's pixels (read with Xlib, clicks sent with XTest), the
-memory from the Linux process that runs the program, the message loop's
-stalls from a second Windows program that keeps sending it messages. Prints
-the medians of several launches of each café and the ratios of the figures
-with their targets; exits 1 when a figure misses its target.
+Runs under Wine on the X display in $DISPLAY (a screen at least as large as
+--size, holding a Wine virtual desktop of that size), against two café
+folders that scripts/bench prepares: one of 10 channels of 100 items and one
+of 2 channels of 6, and against the floor: an empty full-screen window
+program of our own, started and timed the same way. Times come from the
+screen's pixels (read with Xlib, clicks sent with XTest), the memory from
+the Linux process that runs the program, the message loop's stalls from a
+second Windows program that keeps sending it messages. Prints every launch,
+the medians of the launches and the ratios of the figures with their
+targets; exits 1 when a figure misses its target.
 """
 
 import argparse
@@ -20,16 +22,17 @@ import subprocess
 import sys
 import time
 
-SCREEN_WIDTH = 800
-SCREEN_HEIGHT = 600
 PAGE_TOP = 51  # the top bar's height
-FRAME_COLUMNS = (4, 257, 510)  # three normal frames to a row at 800 pixels
-FRAME_ROW_STEP = 180
+# A normal item frame (src/menu/frame_layout.cpp): its size, the gap
+# between columns and rows, and where the first frame of a page starts.
+FRAME_WIDTH, FRAME_HEIGHT, COLUMN_GAP, ROW_GAP = 240, 170, 13, 10
+CHANNEL_START_X, CHANNEL_START_Y = 4, 5
 # The part of a picture button its picture is stretched into, from the frame.
 PICTURE_LEFT, PICTURE_TOP, PICTURE_WIDTH, PICTURE_HEIGHT = 8, 27, 204, 136
 LIGHT_ORANGE = (251, 207, 125)  # a page's ground, shown where a picture is still missing
 TOLERANCE = 10
 TIMEOUT = 60.0
+SCREEN_WIDTH, SCREEN_HEIGHT = 800, 600  # set from --size
 
 
 # ---------------------------------------------------------------- the screen
@@ -63,7 +66,8 @@ class Screen:
             sys.exit("cannot open the X display")
         self.root = self.x11.XDefaultRootWindow(self.display)
 
-    def row(self, y, left=0, width=SCREEN_WIDTH):
+    def row(self, y, left=0, width=None):
+        width = SCREEN_WIDTH if width is None else width
         image = self.x11.XGetImage(self.display, self.root, left, y, width, 1, 0xFFFFFFFF, 2)  # ZPixmap
         if not image:
             return None
@@ -80,12 +84,22 @@ class Screen:
         self.x11.XFlush(self.display)
 
 
+def frame_columns():
+    """The left edge of each frame in a row: a row wraps when the next frame would pass the screen's right edge."""
+    columns, x = [], CHANNEL_START_X
+    while x + FRAME_WIDTH <= SCREEN_WIDTH:
+        columns.append(x)
+        x += FRAME_WIDTH + COLUMN_GAP
+    return columns
+
+
 def frame_areas(count):
     """The picture areas on the screen of a page's first `count` frames that lie in view."""
+    columns = frame_columns()
     areas = []
     for index in range(count):
-        column = FRAME_COLUMNS[index % 3]
-        top = PAGE_TOP + 5 + FRAME_ROW_STEP * (index // 3) + PICTURE_TOP
+        column = columns[index % len(columns)]
+        top = PAGE_TOP + CHANNEL_START_Y + (FRAME_HEIGHT + ROW_GAP) * (index // len(columns)) + PICTURE_TOP
         if top + PICTURE_HEIGHT > SCREEN_HEIGHT:
             break
         areas.append((column + PICTURE_LEFT, top))
@@ -158,6 +172,10 @@ def settled(screen, areas, what):
 
 # ------------------------------------------------------------ the processes
 
+def desktop():
+    return f"/desktop=bench,{SCREEN_WIDTH}x{SCREEN_HEIGHT}"
+
+
 def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
@@ -218,21 +236,20 @@ def end(pids):
 class Menu:
     """One launch of the program in a café folder."""
 
-    def __init__(self, screen, cafe, tabs):
+    def __init__(self, screen, cafe, tabs, program="Corvina2.exe"):
         self.screen, self.cafe, self.tabs = screen, cafe, tabs
-        self.marker = os.path.basename(os.path.abspath(cafe))
+        self.program = os.path.join(os.path.basename(os.path.abspath(cafe)), program)
 
     def launch(self):
         started = time.monotonic()
-        subprocess.Popen(["wine", "explorer", "/desktop=bench,800x600",
-                          windows_path(os.path.join(self.cafe, "Corvina2.exe"))],
+        subprocess.Popen(["wine", "explorer", desktop(), windows_path(os.path.join(self.cafe, os.path.basename(self.program)))],
                          cwd=self.cafe, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return started
 
     def pid(self):
         deadline = time.monotonic() + TIMEOUT
         while time.monotonic() < deadline:
-            pids = our_processes(self.marker + "\\corvina2.exe")
+            pids = our_processes(self.program.replace("/", "\\"))
             if pids:
                 return pids[0]
             time.sleep(0.05)
@@ -243,7 +260,7 @@ class Menu:
         return time.monotonic()
 
     def quit(self):
-        end(our_processes(self.marker + "\\corvina2.exe") + our_processes("notepad.exe"))
+        end(our_processes(self.program.replace("/", "\\")) + our_processes("notepad.exe"))
         time.sleep(0.5)
 
 
@@ -291,7 +308,7 @@ def run_large(screen, cafe, tabs, areas, refs, probe, cold, stall_tab):
     if os.path.exists(report):
         os.remove(report)
     # On the menu's desktop, or it would not see the menu's window.
-    subprocess.Popen(["wine", "explorer", "/desktop=bench,800x600", probe, "TfSmenu", "4000", windows_path(report)],
+    subprocess.Popen(["wine", "explorer", desktop(), probe, "TfSmenu", "4000", windows_path(report)],
                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     lines = read_report(report, lambda text: text.startswith("ready"))
     if not lines.startswith("ready"):
@@ -349,28 +366,62 @@ def decode_baseline(baseline, files):
     return float(output.split()[0])
 
 
+def calibrate_floor(screen, folder, areas):
+    menu = Menu(screen, folder, [], "empty_window.exe")
+    menu.launch()
+    reference = settled(screen, areas, "the empty window")
+    menu.quit()
+    return reference
+
+
+def run_floor(screen, folder, areas, reference):
+    menu = Menu(screen, folder, [], "empty_window.exe")
+    started = menu.launch()
+    figure = wait_until(screen, areas, lambda c: matches(c, reference), "the empty window") - started
+    menu.quit()
+    return {"start": figure}
+
+
+def show_launch(number, large, small, floor):
+    print(f"  launch {number}: start {large['start'] * 1000:.0f} / {small['start'] * 1000:.0f} / "
+          f"{floor['start'] * 1000:.0f} ms (1000 items / 12 items / empty window); "
+          f"switch {large['switch'] * 1000:.1f} / {small['switch'] * 1000:.1f} ms; "
+          f"cold {large['cold'] * 1000:.1f} ms; stall {large['stall'] * 1000:.1f} ms; "
+          f"private {large['shown'] / 2**20:.1f} / {small['shown'] / 2**20:.1f} MiB shown, "
+          f"{large['away'] / 2**20:.1f} / {small['away'] / 2**20:.1f} MiB away", flush=True)
+
+
 def main():
+    global SCREEN_WIDTH, SCREEN_HEIGHT
     parser = argparse.ArgumentParser()
     parser.add_argument("--large", required=True)
     parser.add_argument("--small", required=True)
+    parser.add_argument("--floor", required=True, help="folder holding empty_window.exe")
     parser.add_argument("--probe", required=True)
     parser.add_argument("--baseline", required=True)
     parser.add_argument("--tabs", required=True, help="x of each tab's middle, comma separated")
+    parser.add_argument("--size", default="800x600", help="the virtual desktop's width x height")
     parser.add_argument("--launches", type=int, default=5)
     args = parser.parse_args()
+    SCREEN_WIDTH, SCREEN_HEIGHT = (int(x) for x in args.size.split("x"))
     tabs = [int(x) for x in args.tabs.split(",")]
     cold, stall_tab = 5, 8
     screen = Screen()
+    size = f"{SCREEN_WIDTH} x {SCREEN_HEIGHT}"
 
-    print("calibrating: what each page looks like with its pictures ...", flush=True)
+    print(f"{size}: calibrating, what each page looks like with its pictures ...", flush=True)
     large_areas, large_refs = calibrate(screen, args.large, 10, 100, tabs)
     small_areas, small_refs = calibrate(screen, args.small, 2, 6, tabs)
+    floor_areas = frame_areas(100)
+    floor_ref = calibrate_floor(screen, args.floor, floor_areas)
 
-    large, small = [], []
+    large, small, floor = [], [], []
     for launch in range(args.launches):
-        print(f"launch {launch + 1} of {args.launches} ...", flush=True)
+        # Each café in turn within a launch, so that the load of the moment weighs on all three alike.
         large.append(run_large(screen, args.large, tabs, large_areas, large_refs, args.probe, cold, stall_tab))
         small.append(run_small(screen, args.small, tabs, small_areas, small_refs))
+        floor.append(run_floor(screen, args.floor, floor_areas, floor_ref))
+        show_launch(launch + 1, large[-1], small[-1], floor[-1])
     pictures = os.path.join(args.large, "LinkBMP")
     # The files of the page switched to: tab 1's frames in view.
     visible = [os.path.join(pictures, f"p{100 + i}.jpg") for i in range(len(large_areas))]
@@ -385,8 +436,10 @@ def main():
 
     mib = 1024.0 * 1024.0
     rows = [
-        ("start, 1000 items / 12 items", median(large, "start") / median(small, "start"), "<= 1.2", 1.2,
+        ("start, 1000 items / 12 items", median(large, "start") / median(small, "start"), "<= 1.15", 1.15,
          f"{median(large, 'start'):.3f} s / {median(small, 'start'):.3f} s"),
+        ("start, 1000 items / the empty window", median(large, "start") / median(floor, "start"), "<= 1.5", 1.5,
+         f"{median(large, 'start'):.3f} s / {median(floor, 'start'):.3f} s"),
         ("page switch between the first two tabs, 100-item page / 6-item page",
          median(large, "switch") / median(small, "switch"), "<= 1.2", 1.2,
          f"{median(large, 'switch') * 1000:.1f} ms / {median(small, 'switch') * 1000:.1f} ms"),
@@ -403,12 +456,13 @@ def main():
          "answers to WM_NULL from another process"),
     ]
     print()
-    print(f"medians of {args.launches} launches of each café, under Wine on an 800 x 600 virtual desktop:")
+    print(f"medians of {args.launches} launches of each café, under Wine on a {size} virtual desktop "
+          f"({len(large_areas)} frames in view):")
     missed = 0
     for name, value, target, limit, detail in rows:
         ok = value <= limit
         missed += 0 if ok else 1
-        print(f"  {name}: {value:.2f} (target {target}) {'ok' if ok else 'MISSED'}   [{detail}]")
+        print(f"  {size} {name}: {value:.2f} (target {target}) {'ok' if ok else 'MISSED'}   [{detail}]")
     print(f"  (no target) a jump to a page whose pictures were not made ahead (tab {cold}): "
           f"{median(large, 'cold') * 1000:.1f} ms, {median(large, 'cold') / decode:.2f} x the decoding")
     print("spread over the launches (min .. max):")
@@ -418,6 +472,8 @@ def main():
     for key, unit, scale in (("start", "s", 1), ("switch", "ms", 1000)):
         low, high = spread(small, key)
         print(f"  12 items, {key}: {low * scale:.3f} .. {high * scale:.3f} {unit}")
+    low, high = spread(floor, "start")
+    print(f"  empty window, start: {low:.3f} .. {high:.3f} s")
     for key in ("shown", "away"):
         low, high = spread(large, key)
         low12, high12 = spread(small, key)

@@ -117,6 +117,23 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// One paint of the first page, as a tab switch or a repaint does it.
+double FirstPagePaintMs(TfSmenu& menu) {
+    menu.Show();
+    for (int i = 0; i < 100; ++i) {
+        ui::Application::Instance().ProcessMessages();
+        Sleep(5);
+    }
+    TEVScrollBox& box = menu.ChannelBox(0);
+    const win32::ReleasedDC screen = win32::ReleasedDC::Of(nullptr);
+    const win32::GdiObject<HBITMAP> surface(
+        CreateCompatibleBitmap(screen.Get(), box.ClientWidth(), box.ClientHeight()));
+    const ui::MemoryDC memory(surface.Get(), screen.Get());
+    const auto paintStart = std::chrono::steady_clock::now();
+    for (int i = 0; i < 50; ++i) box.PaintTo(memory.Get());
+    return SecondsSince(paintStart) * 1000 / 50;
+}
+
 int Run() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -168,23 +185,20 @@ int Run() {
                 buildSeconds / decodeSeconds);
     std::printf("memory growth per item: %.1f KiB\n",
                 static_cast<double>(memoryAfter - memoryBefore) / 1024.0 / kItems);
-    {
-        // One paint of the first page, as a tab switch or a repaint does it.
-        menu->Show();
-        for (int i = 0; i < 100; ++i) {
-            ui::Application::Instance().ProcessMessages();
-            Sleep(5);
-        }
-        TEVScrollBox& box = menu->ChannelBox(0);
-        const win32::ReleasedDC screen = win32::ReleasedDC::Of(nullptr);
-        const win32::GdiObject<HBITMAP> surface(
-            CreateCompatibleBitmap(screen.Get(), box.ClientWidth(), box.ClientHeight()));
-        const ui::MemoryDC memory(surface.Get(), screen.Get());
-        const auto paintStart = std::chrono::steady_clock::now();
-        for (int i = 0; i < 50; ++i) box.PaintTo(memory.Get());
-        std::printf("paint of the first page (its frames in view, 600 controls on it): %.2f ms\n",
-                    SecondsSince(paintStart) * 1000 / 50);
-    }
+    // A page switch's paint at this screen's size, against a page of six frames.
+    const double bigPaint = FirstPagePaintMs(*menu);
+    const Big5 small = folder + "small\\";
+    CreateDirectoryW(WideFromBig5(small).c_str(), nullptr);
+    WriteFileBytes(small + "Menus.ini",
+                   "[A]\r\na0=a.exe,,\r\na1=a.exe,,\r\na2=a.exe,,\r\n"
+                   "a3=a.exe,,\r\na4=a.exe,,\r\na5=a.exe,,\r\n");
+    auto smallMenu = ui::MakeForm<TfSmenu>(machine, settings, StartupOptions{small, false});
+    const double smallPaint = FirstPagePaintMs(*smallMenu);
+    smallMenu.reset();
+    std::printf(
+        "paint of the first page at %d x %d: %.2f ms with its frames in view (100 items), "
+        "%.2f ms with 6 frames\n",
+        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), bigPaint, smallPaint);
     menu.reset();
     for (const Big5& file : files) {
         if (!DeleteFileAt(file)) std::printf("left behind: %s\n", Utf8FromBig5(file).c_str());

@@ -46,6 +46,9 @@ constexpr int kPictureThreads = 2;
 constexpr DWORD kFirstPicturesWaitMs = 5000;
 // How long the customer lets the menu be before it makes pictures ahead.
 constexpr unsigned kIdleMs = 300;
+// Timer messages come only when no input or painting waits: the pages
+// without frames get theirs soon after start, behind the customer's clicks.
+constexpr unsigned kBuildStepMs = 10;
 
 ui::PageStack& AddPages(ui::WinControl& window) {
     auto& pages = window.Add<ui::PageStack>();
@@ -92,8 +95,10 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
                     return channel >= 0 && channel + 1 < pages_.PageCount() ? &ChannelBox(channel) : nullptr;
                 }),
       idle_(kIdleMs, false),
+      buildStep_(kBuildStepMs, false),
       cafe_(*this, machine, settings, options_.programFolder, log_) {
     idle_.OnTimer = [this](ui::Timer&) { IdleTimer(); };
+    buildStep_.OnTimer = [this](ui::Timer&) { BuildStep(); };
     SetCaption("Corvina");
     Tabsset().OnChange = [this](ui::Control& sender, bool& canChange, int newIndex) {
         TabssetChange(sender, canChange, newIndex);
@@ -244,7 +249,7 @@ void TfSmenu::PlaceSettingsStrip() { Pnl_Chanel().SetBounds({0, kStripHiddenTop,
 void TfSmenu::BuildMenu() {
     items_.Clear();
     itemChannels_.clear();
-    const MenuData menu = ReadMenu(LoadProfile(options_.programFolder + Big5{kMenusIniName}));
+    MenuData menu = ReadMenu(LoadProfile(options_.programFolder + Big5{kMenusIniName}));
     if (menu.channels.empty()) {
         ui::ShowError(NoMenuDataMessage());
         ui::Application::Instance().Terminate();
@@ -260,23 +265,22 @@ void TfSmenu::BuildMenu() {
     // in view are known before the window shows.
     SetBounds(ScreenBounds());
     screenWidth_ = GetSystemMetrics(SM_CXSCREEN);
-    framePictures_ = LoadFramePictures(FrameSizeOf(settings_.FrameSmallSize));
+    unbuiltLines_.clear();
+    firstItemOf_.clear();
     for (std::size_t k = 0; k < menu.channels.size(); ++k) {
-        nextOrigin_ = kChannelStart;
-        TEVScrollBox& page = AddMenuPage(static_cast<int>(k));
-        // The page's scroll bars measure its frames once, not per frame.
-        page.BeginUpdate();
-        struct EndUpdate {
-            TEVScrollBox& box;
-            ~EndUpdate() { box.EndUpdate(); }
-        } endUpdate{page};
+        AddMenuPage(static_cast<int>(k));
+        firstItemOf_.push_back(items_.Count());
         for (const MenuLine& line : menu.channels[k].lines) {
-            AddMenuItem(line.item.Caption, line.picture, line.item.Target, page, line.item.Flag);
+            AddMenuItem(line);
             itemChannels_.push_back(menu.channels[k].name);
         }
+        unbuiltLines_.push_back(std::move(menu.channels[k].lines));
     }
+    channelFrames_ = ChannelFrames(static_cast<int>(menu.channels.size()));
+    framePictures_ = LoadFramePictures(FrameSizeOf(settings_.FrameSmallSize));
     StartPictures();
-    framePictures_.reset();  // the frames hold their own shares now
+    // Only the page shown first has its frames before the menu shows.
+    BuildChannelFrames(0);
 
     const bool desktopTab = LockDownFor(settings_).desktopTab;
     if (desktopTab) Tabsset().InsertTab(0, T(u8"桌　面"));
@@ -284,6 +288,7 @@ void TfSmenu::BuildMenu() {
     // The menu shows with the pictures of its first screen; the rest come
     // while it is shown.
     pictures_.AwaitOnScreen(kFirstPicturesWaitMs);
+    buildStep_.SetEnabled(!channelFrames_.AllBuilt());
 }
 
 void TfSmenu::StartPictures() {
@@ -348,22 +353,56 @@ void TfSmenu::LoadPageBackground(int channel) {
     box.Invalidate();
 }
 
-void TfSmenu::AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page, bool flag) {
+void TfSmenu::AddMenuItem(const MenuLine& line) {
+    // Found from the program folder, as the checker finds it, whatever
+    // folder the menu was started in.
+    const Big5 file = InProgramFolder(options_.programFolder, line.item.Target);
+    // The picture is made when its page is shown.
+    pictures_.AddItem(ItemPicturePath(options_.programFolder, line.picture), file);
+    items_.Append(MenuItem{line.item.Flag, file, line.item.Caption});
+}
+
+void TfSmenu::BuildChannelFrames(int channel) {
+    if (!framePictures_ || !channelFrames_.MarkBuilt(channel)) return;
     const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
     const ItemFrameEvents events{
         [this](ui::Control& sender) { ItemPictureClick(sender); },
         [this](ui::Control& sender) { ItemButtonEnter(sender); },
         [this](ui::Control& sender, bool& disFocus) { ItemButtonLeave(sender, disFocus); },
     };
-    const ItemFrame frame = AddItemFrame(page, *framePictures_, size, nextOrigin_, items_.Count(), caption, events);
-    // Found from the program folder, as the checker finds it, whatever
-    // folder the menu was started in.
-    const Big5 file = InProgramFolder(options_.programFolder, target);
-    // The picture is made when its page is shown.
-    pictures_.AddItem(frame.picture, ItemPicturePath(options_.programFolder, picture), file);
+    TEVScrollBox& page = ChannelBox(channel);
+    // The page's scroll bars measure its frames once, not per frame.
+    page.BeginUpdate();
+    struct EndUpdate {
+        TEVScrollBox& box;
+        ~EndUpdate() { box.EndUpdate(); }
+    } endUpdate{page};
+    const auto at = static_cast<std::size_t>(channel);
+    int item = firstItemOf_[at];
+    Point origin = kChannelStart;
+    for (const MenuLine& line : unbuiltLines_[at]) {
+        const ItemFrame frame = AddItemFrame(page, *framePictures_, size, origin, item, line.item.Caption, events);
+        pictures_.Attach(item, frame.picture);
+        origin = NextItemOrigin(size, screenWidth_, origin);
+        ++item;
+    }
+    unbuiltLines_[at] = {};
+    // The frames hold their own shares of the built-in pictures.
+    if (channelFrames_.AllBuilt()) framePictures_.reset();
+}
 
-    nextOrigin_ = NextItemOrigin(size, screenWidth_, nextOrigin_);
-    items_.Append(MenuItem{flag, file, caption});
+void TfSmenu::BuildStep() {
+    const std::optional<int> next = channelFrames_.Next(pictures_.ShownChannel());
+    if (!next) {
+        buildStep_.SetEnabled(false);
+        return;
+    }
+    BuildChannelFrames(*next);
+    // The neighbours' first screens are made ahead once they have frames.
+    if (pictures_.ShownChannel() >= 0) {
+        idle_.SetEnabled(false);
+        idle_.SetEnabled(true);
+    }
 }
 
 void TfSmenu::ChannelShown(int channel) {
@@ -407,6 +446,8 @@ void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
             machine_.SetWindowParent(desktop, pages_.Page(0).Handle());
         }
     }
+    // Its frames before it shows, if the idle steps have not come to it yet.
+    if (page > 0) BuildChannelFrames(page - 1);
     pages_.SetActivePageIndex(page);
     if (page > 0) {
         ChannelShown(page - 1);
@@ -491,6 +532,7 @@ LRESULT TfSmenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void TfSmenu::DoDestroy() {
     ui::Application::Instance().OnBringToFront = nullptr;
     idle_.SetEnabled(false);
+    buildStep_.SetEnabled(false);
     pictures_.Stop();
     if (desktopCapture_ != nullptr) machine_.SetWindowParent(desktopCapture_, nullptr);
     machine_.ShowTaskbar(true);

@@ -12,6 +12,7 @@
 
 #include "app/startup.h"
 #include "cafe/cafe_window_link.h"
+#include "menu/channel_frames.h"
 #include "menu/item_action_host.h"
 #include "menu/item_frames.h"
 #include "menu/menu_data.h"
@@ -67,6 +68,8 @@ public:
     bool StripShown() const { return stripShown_; }
     // Which frames hold their decoded pictures now.
     const MenuPictures& Pictures() const { return pictures_; }
+    // Which channel pages have their item frames yet.
+    const ChannelFrames& BuiltChannels() const { return channelFrames_; }
     HWND DesktopCapture() const { return desktopCapture_; }
 
     void TabssetChange(ui::Control& sender, bool& CanChange, int NewTabindex);
@@ -107,7 +110,12 @@ private:
     void BuildMenu();
     std::unique_ptr<OrderWindow> MakeOrderWindow();
     TEVScrollBox& AddMenuPage(int channel);
-    void AddMenuItem(const Big5& caption, const Big5& picture, const Big5& target, TEVScrollBox& page, bool flag);
+    // The item in the table and among the pictures; its frame comes with its page's.
+    void AddMenuItem(const MenuLine& line);
+    // The frames of the channel's page, unless it has them already.
+    void BuildChannelFrames(int channel);
+    // The menu is idle: the frames of the next page still without them.
+    void BuildStep();
     void StartPictures();
     // The page of `channel` is shown: its background and its pictures.
     void ChannelShown(int channel);
@@ -141,9 +149,11 @@ private:
     ItemActionWindows itemActions_;
     std::vector<std::string_view> completedSteps_;
 
-    // The menu build's running state.
+    // The menu build's running state, kept until every page has its frames.
     std::optional<FramePictures> framePictures_;
-    Point nextOrigin_ = kChannelStart;
+    std::vector<std::vector<MenuLine>> unbuiltLines_;  // by channel
+    std::vector<int> firstItemOf_;                     // by channel
+    ChannelFrames channelFrames_;
     // Asked once per build: each ask may read the display settings anew.
     int screenWidth_ = 0;
     // Page backgrounds are decoded when their page is first shown, once
@@ -158,6 +168,8 @@ private:
     MenuPictures pictures_;
     // Runs out once the customer lets the menu be for a moment.
     ui::Timer idle_;
+    // Builds one page's frames at a time after start, when nothing else waits.
+    ui::Timer buildStep_;
     CafeWindowLink cafe_;
 };
 

@@ -21,10 +21,15 @@ MenuPictures::~MenuPictures() { Stop(); }
 
 void MenuPictures::AddChannel() { firstItem_.push_back(firstItem_.back()); }
 
-void MenuPictures::AddItem(TEVImageBtn& button, Big5 pictureFile, Big5 target) {
+void MenuPictures::AddItem(Big5 pictureFile, Big5 target) {
     cache_.AddItem(ChannelCount() - 1);
-    slots_.push_back(Slot{&button, std::move(pictureFile), std::move(target)});
+    slots_.push_back(Slot{nullptr, std::move(pictureFile), std::move(target)});
     firstItem_.back() = cache_.ItemCount();
+}
+
+void MenuPictures::Attach(int item, TEVImageBtn& button) {
+    if (item < 0 || item >= static_cast<int>(slots_.size())) return;
+    slots_[static_cast<std::size_t>(item)].button = &button;
     button_ = {button.Width(), button.Height()};
 }
 
@@ -53,7 +58,8 @@ std::vector<int> MenuPictures::ItemsInView(int channel) const {
     const int width = shownBox->ClientWidth();
     const int height = shownBox->ClientHeight();
     for (const int item : ItemsOf(channel)) {
-        if (Overlaps(slots_[static_cast<std::size_t>(item)].button->Bounds(), width, height)) items.push_back(item);
+        const TEVImageBtn* button = slots_[static_cast<std::size_t>(item)].button;
+        if (button != nullptr && Overlaps(button->Bounds(), width, height)) items.push_back(item);
     }
     return items;
 }
@@ -65,6 +71,7 @@ std::size_t MenuPictures::PictureEstimate() const {
 void MenuPictures::RequestAll(const std::vector<int>& items, bool onScreen, int& room) {
     for (const int item : items) {
         if (!onScreen && room <= 0) return;
+        if (slots_[static_cast<std::size_t>(item)].button == nullptr) continue;
         const std::optional<PictureTicket> ticket = cache_.Request(item);
         if (!ticket) continue;
         const Slot& slot = slots_[static_cast<std::size_t>(item)];
@@ -106,6 +113,7 @@ void MenuPictures::Scrolled() {
 
 void MenuPictures::Clear(int item) {
     TEVImageBtn* button = slots_[static_cast<std::size_t>(item)].button;
+    if (button == nullptr) return;
     button->Wallpaper().Picture().Clear();
     button->Invalidate();
 }
@@ -121,9 +129,10 @@ void MenuPictures::Deliver() {
         }
         // A stale picture (released or forgotten meanwhile) just goes.
         if (!cache_.Arrived(done.ticket, PictureBytes(done.picture))) continue;
-        TEVImageBtn& button = *slots_[static_cast<std::size_t>(done.ticket.item)].button;
-        button.Wallpaper().Picture() = std::move(done.picture);
-        button.Invalidate();
+        TEVImageBtn* button = slots_[static_cast<std::size_t>(done.ticket.item)].button;
+        if (button == nullptr) continue;
+        button->Wallpaper().Picture() = std::move(done.picture);
+        button->Invalidate();
         delivered = true;
     }
     if (delivered) EvictOverBudget();

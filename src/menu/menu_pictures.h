@@ -29,7 +29,10 @@ public:
 
     // A new channel, then the items of its page in order.
     void AddChannel();
-    void AddItem(TEVImageBtn& button, Big5 pictureFile, Big5 target);
+    void AddItem(Big5 pictureFile, Big5 target);
+    // The item's frame is built: its picture button. Until then the item
+    // counts as out of view and gets no picture.
+    void Attach(int item, TEVImageBtn& button);
     int ChannelCount() const { return static_cast<int>(firstItem_.size()) - 1; }
     // The workers start; `message` reaches `window` when pictures are done.
     void Start(ItemPictureLooks looks, HWND window, UINT message, int threads);
@@ -58,7 +61,7 @@ public:
 
 private:
     struct Slot {
-        TEVImageBtn* button;
+        TEVImageBtn* button;  // null until its frame is built
         Big5 pictureFile;
         Big5 target;
     };

@@ -71,13 +71,22 @@ void Label::Paint(Canvas& canvas) {
     if (!showAccelChar_) format = format | TextFormat::NoPrefix;
 
     EdgeRect rect = all;
-    if (layout_ != TextLayout::Top) {
-        EdgeRect measured = all;
-        canvas.TextRect(measured, caption_, format | TextFormat::CalcRect);
-        const int spare = all.Height() - measured.Height();
-        rect.top += layout_ == TextLayout::Center ? spare / 2 : spare;
-    }
+    if (layout_ != TextLayout::Top) rect.top += MeasuredTextTop(canvas, font, format);
     canvas.TextRect(rect, caption_, format);
+}
+
+int Label::MeasuredTextTop(Canvas& canvas, const ui::Font& font, TextFormat format) {
+    const bool current = textTop_ && textTop_->caption == caption_ && textTop_->font == font &&
+                         textTop_->format == format && textTop_->layout == layout_ && textTop_->width == Width() &&
+                         textTop_->height == Height();
+    if (!current) {
+        EdgeRect measured{0, 0, Width(), Height()};
+        canvas.TextRect(measured, caption_, format | TextFormat::CalcRect);
+        const int spare = Height() - measured.Height();
+        textTop_ = TextTop{
+            caption_, font, format, layout_, Width(), Height(), layout_ == TextLayout::Center ? spare / 2 : spare};
+    }
+    return textTop_->top;
 }
 
 bool Label::DialogChar(wchar_t key, bool alt) {

@@ -3,6 +3,10 @@
 // transparent mode that leaves the parent's look under the text. "&x" in
 // the caption makes Alt+x (or x) focus the FocusControl.
 
+#include <optional>
+
+#include "ui/canvas_types.h"
+#include "ui/font.h"
 #include "ui/graphic_control.h"
 
 namespace corvina::ui {
@@ -31,6 +35,21 @@ public:
     bool DialogChar(wchar_t key, bool alt) override;
 
 private:
+    // Where a centred or bottom text starts, measured once for what it
+    // depends on: a page of captions would otherwise lay out each text
+    // twice on every paint.
+    struct TextTop {
+        Big5 caption;
+        ui::Font font;
+        TextFormat format;
+        TextLayout layout;
+        int width;
+        int height;
+        int top;
+    };
+    int MeasuredTextTop(Canvas& canvas, const ui::Font& font, TextFormat format);
+
+    std::optional<TextTop> textTop_;
     Big5 caption_;
     TextAlign alignment_ = TextAlign::Left;
     TextLayout layout_ = TextLayout::Top;

@@ -370,6 +370,12 @@ TEST_F(MenuPages, AFramesPictureFollowsWhenItsPageIsShown) {
     WriteCafeFile("LinkBMP\\teal.bmp", test::SolidBmp(50, 40, teal));
     WriteMenus(Channel("A", 1) + Channel("B", 1) + Channel("C", 2, "teal.bmp"));
     auto menu = Start();
+    // Its frames come while the menu is idle.
+    for (int i = 0; i < 2000 && !menu->BuiltChannels().AllBuilt(); ++i) {
+        Pump();
+        Sleep(5);
+    }
+    ASSERT_TRUE(menu->BuiltChannels().AllBuilt());
     // Far from the first page: nothing made for it yet.
     EXPECT_FALSE(menu->Pictures().Holds(2));
     EXPECT_FALSE(menu->Pictures().Holds(3));

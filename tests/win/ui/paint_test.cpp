@@ -244,6 +244,38 @@ TEST_F(Painting, ALabelPlacesItsTextByAlignmentAndLayoutAndCanLeaveItsGroundAlon
     EXPECT_EQ(dib.At(150, 5), ToColorRef(kRed));  // the form shows through
 }
 
+// The measured place of a centred text is kept between paints; whatever it
+// depends on measures it anew.
+TEST_F(Painting, ACentredLabelFollowsItsCaptionFontAndSizeFromPaintToPaint) {
+    const ui::Font white(DefaultFontFace(), 14, FontStyle::None, corvina::Color::Rgb(255, 255, 255));
+    auto& label = form_->Add<Label>("II");
+    label.SetBounds({0, 0, 60, 90});
+    label.SetColor(kBlue);
+    label.SetFont(white);
+    label.SetWordWrap(true);
+    label.SetLayout(TextLayout::Center);
+    const auto ink = [&] {
+        const corvina::test::MemoryDib dib(200, 100, RGB(0, 0, 0), true);
+        Print(dib);
+        return InkBox(dib, {0, 0, 60, 90}, RGB(255, 255, 255));
+    };
+    const EdgeRect oneLine = ink();
+    EXPECT_EQ(ink().top, oneLine.top) << "painted again unchanged";
+
+    label.SetCaption("II II II II II II");
+    const EdgeRect lines = ink();
+    EXPECT_LT(lines.top, oneLine.top - 5) << "several lines start higher";
+    EXPECT_GT(lines.bottom, oneLine.bottom + 5);
+
+    label.SetCaption("II");
+    EXPECT_EQ(ink().top, oneLine.top);
+    label.SetFont(ui::Font(DefaultFontFace(), 28, FontStyle::None, corvina::Color::Rgb(255, 255, 255)));
+    EXPECT_LT(ink().top, oneLine.top - 3) << "a taller font starts higher";
+    label.SetFont(white);
+    label.SetHeight(50);
+    EXPECT_LT(ink().top, oneLine.top - 10) << "a lower label centres higher";
+}
+
 TEST_F(Painting, InvalidatingAWindowlessControlMarksOnlyItsAreaOfTheHost) {
     form_->ShowInactive();
     auto& box = AddBox(*form_, {20, 30, 40, 10}, kBlue);
