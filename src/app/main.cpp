@@ -25,18 +25,6 @@
 namespace corvina {
 namespace {
 
-StartupOptions ReadStartupOptions() {
-    const std::vector<Big5> arguments = CommandLineArguments();
-    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    return {ProgramFolderOf(ExecutablePath()), HasFirstRunSwitch(views)};
-}
-
-bool SetupOnly() {
-    const std::vector<Big5> arguments = CommandLineArguments();
-    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    return HasSetupOnlySwitch(views);
-}
-
 // Whatever ends the run after a successful claim, the marker goes first.
 struct InstanceRelease {
     InstanceRelease() = default;
@@ -46,13 +34,12 @@ struct InstanceRelease {
 };
 
 int Run() {
-    const StartupOptions options = ReadStartupOptions();
-    {
-        const std::vector<Big5> arguments = CommandLineArguments();
-        const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-        if (const std::optional<WatchArguments> watch = ParseWatchArguments(views)) {
-            return RunMenuWatch(*watch, options.programFolder);
-        }
+    const std::vector<Big5> arguments = CommandLineArguments();
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    const StartupOptions options{ProgramFolderOf(ExecutablePath()), HasFirstRunSwitch(views),
+                                 HasSetupOnlySwitch(views)};
+    if (const std::optional<WatchArguments> watch = ParseWatchArguments(views)) {
+        return RunMenuWatch(*watch, options.programFolder);
     }
     // Declared in the order they are needed, so that each outlives what
     // uses it: the main window's destruction gives the desktop window and
@@ -63,7 +50,7 @@ int Run() {
     const win32::ComApartment com;
     MenuSettings settings;
     ui::Application application(T(u8"Corvina2"));
-    if (SetupOnly()) {
+    if (options.setupOnly) {
         RunFirstRunWizard(options.programFolder);
         return 0;
     }

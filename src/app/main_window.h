@@ -34,8 +34,9 @@
 namespace corvina {
 
 struct StartupOptions {
-    Big5 programFolder;     // ends in a backslash
-    bool firstRun = false;  // "START" was given
+    Big5 programFolder;      // ends in a backslash
+    bool firstRun = false;   // "START" was given
+    bool setupOnly = false;  // "START SETUPONLY": the wizard and nothing after it
 };
 
 class TfSmenu : public TfHintForm {

@@ -80,14 +80,4 @@ void ShowMessage(const Big5& text) { Box(text, MB_OK); }
 
 bool AskYesNo(const Big5& text, BoxOwner owner) { return Box(text, MB_YESNO | MB_ICONQUESTION, owner) == IDYES; }
 
-void EndMessageBoxes() {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            if (IsDialogClass(window)) EndDialog(window, IDCANCEL);
-            return TRUE;
-        },
-        0);
-}
-
 }  // namespace corvina::ui

@@ -19,8 +19,4 @@ void ShowMessage(const Big5& text);
 // True for yes.
 bool AskYesNo(const Big5& text, BoxOwner owner = BoxOwner::Program);
 
-// Ends every message box (and other system dialog) this thread shows, each
-// returning as cancelled: for a moment when nobody is left to answer them.
-void EndMessageBoxes();
-
 }  // namespace corvina::ui

@@ -1,7 +1,6 @@
 #pragma once
 // The choosers that windows hold, so that tests can answer them: choosing
-// a folder and choosing a file to open. (The system's save dialog is the
-// framework's: ui/save_file_dialog.h.)
+// a folder and choosing a file to open.
 
 #include "sys/big5.h"
 

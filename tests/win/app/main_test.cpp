@@ -218,13 +218,26 @@ std::vector<int> TabCentres(HWND menu) {
     return centres;
 }
 
-void ClickOnScreen(POINT at) {
-    const HWND window = WindowFromPoint(at);
-    ScreenToClient(window, &at);
+// A click at `at` in the window's client area.
+void ClickIn(HWND window, POINT at) {
     const LPARAM click = MAKELPARAM(at.x, at.y);
     PostMessageW(window, WM_MOUSEMOVE, 0, click);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, click);
     PostMessageW(window, WM_LBUTTONUP, 0, click);
+}
+
+void ClickOnScreen(POINT at) {
+    const HWND window = WindowFromPoint(at);
+    ScreenToClient(window, &at);
+    ClickIn(window, at);
+}
+
+// The shown channel's page: it fills the menu below the top bar, and its
+// frames are drawn by it, so the window low in the menu is the page.
+HWND ChannelPageOf(HWND menu) {
+    RECT bounds{};
+    GetWindowRect(menu, &bounds);
+    return WindowFromPoint({bounds.left + 300, bounds.bottom - 20});
 }
 
 bool WatchRuns() {
@@ -481,11 +494,7 @@ TEST_F(Corvina2Program, StartedFromTheSystemFolderItFindsItsFilesAndStartsProgra
     test::ChildProcess program(Program(), L"", system);
     HWND menu = WaitForMenuWindow(program);
     ASSERT_NE(menu, nullptr);
-    // The channel's page fills the menu below its 51-pixel top bar; its
-    // frames are drawn by it, so the window there is the page.
-    RECT bounds{};
-    GetWindowRect(menu, &bounds);
-    const HWND page = WindowFromPoint({bounds.left + 300, bounds.bottom - 20});
+    const HWND page = ChannelPageOf(menu);
     ASSERT_NE(page, nullptr);
     POINT origin{0, 0};
     ClientToScreen(page, &origin);
@@ -499,10 +508,7 @@ TEST_F(Corvina2Program, StartedFromTheSystemFolderItFindsItsFilesAndStartsProgra
 
     for (const int column : {0, 1}) {
         // The picture buttons of a row lie 253 pixels apart.
-        const LPARAM click = MAKELPARAM(60 + 253 * column, 80);
-        PostMessageW(page, WM_MOUSEMOVE, 0, click);
-        PostMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, click);
-        PostMessageW(page, WM_LBUTTONUP, 0, click);
+        ClickIn(page, {60 + 253 * column, 80});
     }
     for (const std::string folder : {"Games\\A", "Games\\B"}) {
         EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !ProbeReport(folder).empty(); })) << folder;
@@ -530,13 +536,7 @@ TEST_F(Corvina2Program, AShortcutAsTargetPassesItsArgumentsAndStartsInItsFolder)
     test::ChildProcess program(Program(), L"", system);
     HWND menu = WaitForMenuWindow(program);
     ASSERT_NE(menu, nullptr);
-    RECT bounds{};
-    GetWindowRect(menu, &bounds);
-    const HWND page = WindowFromPoint({bounds.left + 300, bounds.bottom - 20});
-    const LPARAM click = MAKELPARAM(60, 80);
-    PostMessageW(page, WM_MOUSEMOVE, 0, click);
-    PostMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, click);
-    PostMessageW(page, WM_LBUTTONUP, 0, click);
+    ClickIn(ChannelPageOf(menu), {60, 80});
     EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return !ProbeReport("Games\\L").empty(); }))
         << Utf8FromBig5(Big5FromWide(MessageBoxTextOf(program.Id())));
     EXPECT_EQ(_wcsicmp(ProbeReport("Games\\L").c_str(), game.c_str()), 0)
@@ -698,17 +698,12 @@ TEST_F(Corvina2Program, APlayLastsUntilTheLaunchersGameEndsAndWaitsForAMissingSt
     test::ChildProcess program(Program(), L"");
     HWND menu = WaitForMenuWindow(program);
     ASSERT_NE(menu, nullptr);
-    RECT bounds{};
-    GetWindowRect(menu, &bounds);
-    const HWND page = WindowFromPoint({bounds.left + 300, bounds.bottom - 20});
+    const HWND page = ChannelPageOf(menu);
     ASSERT_NE(page, nullptr);
     const auto play = [&] {
         // Absent before the first play.
         static_cast<void>(DeleteFileAt(done));
-        const LPARAM click = MAKELPARAM(60, 80);
-        PostMessageW(page, WM_MOUSEMOVE, 0, click);
-        PostMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, click);
-        PostMessageW(page, WM_LBUTTONUP, 0, click);
+        ClickIn(page, {60, 80});
         EXPECT_TRUE(test::PumpUntil(kTimeoutMs, [&] { return FileExists(done); })) << "the game ran";
     };
     // The plays' lines, without the byte-order mark and the header.
