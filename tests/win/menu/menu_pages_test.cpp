@@ -287,13 +287,21 @@ TEST_F(MenuPages, TheStripSlidesDownStaysOverItsOwnControlsAndSlidesUpWhenLeft) 
     EXPECT_EQ(strip.Width(), menu->Width() - 201 + 2);
 
     const Rect onScreen = ui::test::ScreenBounds(strip.Handle());
-    // Wine takes the pointer's new place from the X server: let it arrive,
-    // however busy the machine is; the strip's rules read it.
+    // Wine takes the pointer's new place from the X server, and a late
+    // motion from the old place can still move it back: the pointer counts
+    // as moved once it has stayed there for ten polls, however busy the
+    // machine is; the strip's rules read it.
     const auto moveCursor = [this](int x, int y) {
         SetCursorPos(x, y);
+        int stayed = 0;
         for (int i = 0; i < 500; ++i) {
             POINT at{};
-            if (GetCursorPos(&at) && at.x == x && at.y == y) return true;
+            if (GetCursorPos(&at) && at.x == x && at.y == y) {
+                if (++stayed == 10) return true;
+            } else {
+                if (stayed > 0) SetCursorPos(x, y);
+                stayed = 0;
+            }
             Sleep(10);
             Pump();
         }
