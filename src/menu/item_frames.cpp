@@ -17,7 +17,7 @@ namespace {
 constexpr Color kCaptionYellow = Color::Rgb(255, 255, 0);
 
 ui::Bitmap TransparentResource(const std::string& name) {
-    ui::Bitmap bitmap = ui::Bitmap::LoadFromResource(name);
+    ui::Bitmap bitmap = ui::Bitmap::LoadFromResource(name).ForDrawing();
     bitmap.SetTransparent(true);
     return bitmap;
 }
@@ -50,8 +50,8 @@ FramePictures LoadFramePictures(FrameSize size) {
     for (const SmallButton button : kSmallButtons) {
         const GlyphNames names = SmallButtonGlyphNames(size, button);
         const auto slot = static_cast<std::size_t>(ActionKind(button) - 1);
-        pictures.glyph[slot] = ui::Bitmap::LoadFromResource(names.Glyph);
-        pictures.glyphfocus[slot] = ui::Bitmap::LoadFromResource(names.Glyphfocus);
+        pictures.glyph[slot] = ui::Bitmap::LoadFromResource(names.Glyph).ForDrawing();
+        pictures.glyphfocus[slot] = ui::Bitmap::LoadFromResource(names.Glyphfocus).ForDrawing();
     }
     return pictures;
 }

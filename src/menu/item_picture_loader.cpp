@@ -16,13 +16,13 @@ namespace corvina {
 
 namespace {
 
-// A decoded picture larger than the area it is stretched into is stretched
-// once, here, the way painting would: it then costs only what it shows.
+// A decoded picture is stretched once, here, to the area it is drawn into,
+// the way painting would, and with the pixels the screen takes: a page
+// shown then only copies what it shows.
 ui::Picture Fitted(ui::Picture picture, Size drawn) {
     const ui::Bitmap* decoded = picture.Bitmap();
     if (decoded == nullptr || drawn.width <= 0 || drawn.height <= 0) return picture;
-    if (decoded->Width() <= drawn.width || decoded->Height() <= drawn.height) return picture;
-    ui::Bitmap fitted(drawn.width, drawn.height);
+    ui::Bitmap fitted(drawn.width, drawn.height, ui::PixelDepth::Bgrx32);
     if (fitted.Empty()) return picture;
     {
         ui::BitmapCanvas canvas(fitted);
@@ -34,9 +34,10 @@ ui::Picture Fitted(ui::Picture picture, Size drawn) {
 }  // namespace
 
 std::size_t PictureBytes(const ui::Picture& picture) {
+    if (const ui::Bitmap* bitmap = picture.Bitmap()) return bitmap->ByteSize();
     const auto width = static_cast<std::size_t>(picture.Width());
     const auto height = static_cast<std::size_t>(picture.Height());
-    return (width * 3 + 3) / 4 * 4 * height;
+    return width * 4 * height;
 }
 
 ui::Picture MakeItemPicture(const ItemPictureJob& job, const ItemPictureLooks& looks, const ui::Bitmap& ground) {
@@ -51,7 +52,7 @@ ui::Picture MakeItemPicture(const ItemPictureJob& job, const ItemPictureLooks& l
         }
     }
     const Big5 iconFile = looks.iconFileFor ? looks.iconFileFor(job.target) : job.target;
-    return ui::Picture(ComposeItemPicture(ground, iconFile));
+    return ui::Picture(ComposeItemPicture(ground, iconFile).ForDrawing());
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sys/files.h"
+#include "sys/opaque_rects.h"
 #include "sys/text.h"
 #include "sys/win32/draw.h"
 #include "ui/bmp_layout.h"
@@ -16,9 +17,20 @@
 
 namespace corvina::ui {
 
-std::shared_ptr<Bitmap::Dib> Bitmap::NewDib(int width, int height) {
+namespace {
+
+// No more than this many copies stand in for one masked drawing.
+constexpr std::size_t kMostOpaqueRects = 16;
+
+bool SameColor(const std::uint8_t* pixel, COLORREF color) {
+    return pixel[0] == GetBValue(color) && pixel[1] == GetGValue(color) && pixel[2] == GetRValue(color);
+}
+
+}  // namespace
+
+std::shared_ptr<Bitmap::Dib> Bitmap::NewDib(int width, int height, PixelDepth depth) {
     if (width <= 0 || height <= 0) return nullptr;
-    const BITMAPINFO info = win32::Dib24Format(width, height);
+    const BITMAPINFO info = win32::DibFormat(width, height, static_cast<int>(depth));
     void* bits = nullptr;
     auto dib = std::make_shared<Dib>();
     dib->handle.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -26,11 +38,12 @@ std::shared_ptr<Bitmap::Dib> Bitmap::NewDib(int width, int height) {
     dib->bits = static_cast<std::uint8_t*>(bits);
     dib->width = width;
     dib->height = height;
+    dib->depth = depth;
     return dib;
 }
 
-Bitmap::Bitmap(int width, int height) {
-    std::shared_ptr<Dib> dib = NewDib(width, height);
+Bitmap::Bitmap(int width, int height, PixelDepth depth) {
+    std::shared_ptr<Dib> dib = NewDib(width, height, depth);
     if (!dib) return;
     std::memset(dib->bits, 0xFF, static_cast<std::size_t>(dib->Stride() * height));
     dib_ = std::move(dib);
@@ -42,19 +55,41 @@ Bitmap::Bitmap(Bitmap&& other) noexcept = default;
 Bitmap& Bitmap::operator=(Bitmap&& other) noexcept = default;
 Bitmap::~Bitmap() = default;
 
-void Bitmap::MakeOwnDib() {
-    if (!dib_ || dib_.use_count() == 1) return;
-    std::shared_ptr<Dib> own = NewDib(dib_->width, dib_->height);
+void Bitmap::MakeOwnDib(PixelDepth depth) {
+    if (!dib_ || (dib_.use_count() == 1 && dib_->depth == depth)) return;
+    std::shared_ptr<Dib> own = NewDib(dib_->width, dib_->height, depth);
     if (!own) throw PictureError(Big5{}, T(u8"記憶體不足，無法複製圖片"));
     GdiFlush();
-    std::memcpy(own->bits, dib_->bits, static_cast<std::size_t>(own->Stride() * own->height));
+    if (own->depth == dib_->depth) {
+        std::memcpy(own->bits, dib_->bits, static_cast<std::size_t>(own->Stride() * own->height));
+    } else {
+        const int from = dib_->BytesPerPixel();
+        const int to = own->BytesPerPixel();
+        for (int y = 0; y < own->height; ++y) {
+            const std::uint8_t* source = dib_->Row(y);
+            std::uint8_t* target = own->Row(y);
+            for (int x = 0; x < own->width; ++x, source += from, target += to) std::memcpy(target, source, 3);
+        }
+    }
     dib_ = std::move(own);
 }
 
 HBITMAP Bitmap::WritableHandle() {
-    MakeOwnDib();
-    if (dib_) dib_->masked.reset();  // about to change
+    MakeOwnDib(Depth());
+    if (dib_) {  // about to change
+        dib_->masked.reset();
+        dib_->opaque.reset();
+    }
     return Handle();
+}
+
+std::size_t Bitmap::ByteSize() const { return dib_ ? static_cast<std::size_t>(dib_->Stride() * dib_->height) : 0; }
+
+Bitmap Bitmap::ForDrawing() const {
+    if (Depth() == PixelDepth::Bgrx32) return *this;
+    Bitmap copy = *this;
+    copy.MakeOwnDib(PixelDepth::Bgrx32);
+    return copy;
 }
 
 Bitmap Bitmap::LoadFromFile(const Big5& path) {
@@ -110,8 +145,9 @@ Bitmap Bitmap::FromHandle(HBITMAP source) {
 
 PixelView24 Bitmap::Pixels() {
     if (Empty()) return {};
-    MakeOwnDib();
+    MakeOwnDib(PixelDepth::Bgr24);
     dib_->masked.reset();  // about to change
+    dib_->opaque.reset();
     GdiFlush();
     return {dib_->bits, dib_->width, dib_->height, dib_->Stride()};
 }
@@ -119,7 +155,7 @@ PixelView24 Bitmap::Pixels() {
 Color Bitmap::Pixel(Point point) const {
     if (Empty() || point.x < 0 || point.y < 0 || point.x >= Width() || point.y >= Height()) return kColorNone;
     GdiFlush();
-    const std::uint8_t* pixel = dib_->Row(point.y) + 3 * point.x;
+    const std::uint8_t* pixel = dib_->Row(point.y) + dib_->BytesPerPixel() * point.x;
     return Color::Rgb(pixel[2], pixel[1], pixel[0]);
 }
 
@@ -154,11 +190,43 @@ const Bitmap::Masked* Bitmap::MaskedFor(COLORREF color, HDC compatible) const {
     return dib_->masked.get();
 }
 
+const Bitmap::Opaque& Bitmap::OpaqueFor(COLORREF color) const {
+    if (dib_->opaque && dib_->opaque->color == color) return *dib_->opaque;
+    auto opaque = std::make_unique<Opaque>();
+    opaque->color = color;
+    GdiFlush();
+    const int step = dib_->BytesPerPixel();
+    std::optional<std::vector<EdgeRect>> rects = OpaqueRects(
+        dib_->width, dib_->height, [&](int x, int y) { return SameColor(dib_->Row(y) + step * x, color); },
+        kMostOpaqueRects);
+    opaque->copied = rects.has_value();
+    if (rects) opaque->rects = std::move(*rects);
+    dib_->opaque = std::move(opaque);
+    return *dib_->opaque;
+}
+
+void Bitmap::CopyPart(Canvas& canvas, const EdgeRect& part, const EdgeRect& at) const {
+    // The rows of the part alone, so that no driver has to tell which way
+    // up a source rectangle of a top-down DIB is counted.
+    const BITMAPINFO info = win32::DibFormat(Width(), part.Height(), static_cast<int>(dib_->depth));
+    GdiFlush();
+    const int mode = SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
+    StretchDIBits(canvas.Handle(), at.left, at.top, at.Width(), at.Height(), part.left, 0, part.Width(), part.Height(),
+                  dib_->Row(part.top), &info, DIB_RGB_COLORS, canvas.CopyMode());
+    SetStretchBltMode(canvas.Handle(), mode);
+}
+
 void Bitmap::StretchDraw(Canvas& canvas, const EdgeRect& d) const {
     if (Empty() || d.Width() <= 0 || d.Height() <= 0) return;
     if (transparent_ && d.Width() == Width() && d.Height() == Height()) {
-        // At its own size, as frames and glyphs are drawn: two copies.
-        if (const Masked* masked = MaskedFor(ToColorRef(TransparentColor()), canvas.Handle())) {
+        // At its own size, as frames and glyphs are drawn.
+        const COLORREF color = ToColorRef(TransparentColor());
+        if (const Opaque& opaque = OpaqueFor(color); opaque.copied) {
+            for (const EdgeRect& rect : opaque.rects) CopyPart(canvas, rect, OffsetRect(rect, d.left, d.top));
+            return;
+        }
+        // Two copies through a mask.
+        if (const Masked* masked = MaskedFor(color, canvas.Handle())) {
             const MemoryDC mask(masked->mask.Get(), canvas.Handle());
             const MemoryDC holes(masked->holes.Get(), canvas.Handle());
             const COLORREF text = SetTextColor(canvas.Handle(), RGB(0, 0, 0));
@@ -174,11 +242,7 @@ void Bitmap::StretchDraw(Canvas& canvas, const EdgeRect& d) const {
         canvas.TransparentCopy(d, *this, {0, 0, Width(), Height()}, TransparentColor());
         return;
     }
-    const MemoryDC memory(Handle(), canvas.Handle());
-    const int mode = SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
-    StretchBlt(canvas.Handle(), d.left, d.top, d.Width(), d.Height(), memory.Get(), 0, 0, Width(), Height(),
-               canvas.CopyMode());
-    SetStretchBltMode(canvas.Handle(), mode);
+    CopyPart(canvas, {0, 0, Width(), Height()}, d);
 }
 
 }  // namespace corvina::ui

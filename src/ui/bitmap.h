@@ -1,6 +1,8 @@
 #pragma once
-// A picture in memory: a 24-bit top-down DIB section, so that its pixels can
-// be read and turned in place (sys/rotate_bitmap.h) as well as drawn.
+// A picture in memory: a top-down DIB section, 24-bit so that its pixels can
+// be read and turned in place (sys/rotate_bitmap.h), or 32-bit for pictures
+// drawn again and again: the screen's surfaces take those without
+// converting every pixel, several times faster.
 // Copies share one DIB until one of them is written to: a thousand menu
 // frames showing the same built-in picture cost one GDI object, not a
 // thousand.
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "sys/big5.h"
 #include "sys/colors.h"
@@ -23,11 +26,13 @@ namespace corvina::ui {
 
 class Canvas;
 
+enum class PixelDepth { Bgr24 = 24, Bgrx32 = 32 };
+
 class Bitmap {
 public:
     Bitmap() = default;
     // White; nothing for a side of 0 or less.
-    Bitmap(int width, int height);
+    Bitmap(int width, int height, PixelDepth depth = PixelDepth::Bgr24);
     // Out of line: GCC's null-dereference check misreads shared_ptr copies
     // inlined into callers.
     Bitmap(const Bitmap& other);
@@ -50,6 +55,12 @@ public:
     bool Empty() const { return !dib_; }
     int Width() const { return dib_ ? dib_->width : 0; }
     int Height() const { return dib_ ? dib_->height : 0; }
+    PixelDepth Depth() const { return dib_ ? dib_->depth : PixelDepth::Bgr24; }
+    // What its pixels take in memory.
+    std::size_t ByteSize() const;
+    // The same picture with 32-bit pixels, for drawing often; itself when
+    // it has them already. Safe on any thread: this bitmap is only read.
+    Bitmap ForDrawing() const;
     // For drawing from; the DIB may be shared with copies, so never draw
     // into it: WritableHandle is for that.
     HBITMAP Handle() const { return dib_ ? dib_->handle.Get() : nullptr; }
@@ -59,8 +70,8 @@ public:
     bool SharesPixelsWith(const Bitmap& other) const { return dib_ && dib_ == other.dib_; }
 
     // The pixel memory, row 0 at the top, the DIB made this bitmap's own
-    // first. GDI's pending drawing is flushed first; do not hold the view
-    // across more GDI drawing into the bitmap.
+    // 24-bit one first. GDI's pending drawing is flushed first; do not hold
+    // the view across more GDI drawing into the bitmap.
     PixelView24 Pixels();
     // kColorNone outside the picture.
     Color Pixel(Point point) const;
@@ -87,19 +98,33 @@ private:
         win32::GdiObject<HBITMAP> holes;
     };
 
+    // The same at its own size when few rectangles hold its opaque pixels:
+    // those are copied, nothing is masked. Empty rects when too many.
+    struct Opaque {
+        COLORREF color = 0;
+        std::vector<EdgeRect> rects;
+        bool copied = false;  // whether rects can be used
+    };
+
     struct Dib {
         win32::GdiObject<HBITMAP> handle;
         mutable std::unique_ptr<Masked> masked;
+        mutable std::unique_ptr<Opaque> opaque;
         std::uint8_t* bits = nullptr;
         int width = 0;
         int height = 0;
-        std::ptrdiff_t Stride() const { return ((static_cast<std::ptrdiff_t>(width) * 3 + 3) / 4) * 4; }
+        PixelDepth depth = PixelDepth::Bgr24;
+        int BytesPerPixel() const { return static_cast<int>(depth) / 8; }
+        std::ptrdiff_t Stride() const { return ((static_cast<std::ptrdiff_t>(width) * BytesPerPixel() + 3) / 4) * 4; }
         std::uint8_t* Row(int y) const { return bits + static_cast<std::ptrdiff_t>(y) * Stride(); }
     };
 
-    static std::shared_ptr<Dib> NewDib(int width, int height);
+    static std::shared_ptr<Dib> NewDib(int width, int height, PixelDepth depth);
     const Masked* MaskedFor(COLORREF color, HDC compatible) const;
-    void MakeOwnDib();
+    const Opaque& OpaqueFor(COLORREF color) const;
+    // Copies `part` of the pixels to `at` with no DC of their own.
+    void CopyPart(Canvas& canvas, const EdgeRect& part, const EdgeRect& at) const;
+    void MakeOwnDib(PixelDepth depth);
 
     std::shared_ptr<const Dib> dib_;
     bool transparent_ = false;

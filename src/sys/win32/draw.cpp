@@ -62,13 +62,13 @@ void DrawBitmapTransparent(HDC dc, const EdgeRect& d, HBITMAP bitmap, COLORREF t
     GdiTransparentBlt(dc, d.left, d.top, d.Width(), d.Height(), memory.Get(), 0, 0, size.cx, size.cy, transparent);
 }
 
-BITMAPINFO Dib24Format(int width, int height, bool topDown) {
+BITMAPINFO DibFormat(int width, int height, int bitsPerPixel, bool topDown) {
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = width;
     format.bmiHeader.biHeight = topDown ? -height : height;
     format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 24;
+    format.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
     format.bmiHeader.biCompression = BI_RGB;
     return format;
 }

@@ -35,8 +35,11 @@ SIZE BitmapSize(HBITMAP bitmap);
 // pixel formats. The bitmap must not be selected into a DC.
 bool RotateBitmapInPlace(HBITMAP bitmap, double angle);
 
-// The format of a 24-bit DIB of that size, rows stored top first unless
+// The format of a DIB of that size and depth, rows stored top first unless
 // asked otherwise.
-BITMAPINFO Dib24Format(int width, int height, bool topDown = true);
+BITMAPINFO DibFormat(int width, int height, int bitsPerPixel, bool topDown = true);
+inline BITMAPINFO Dib24Format(int width, int height, bool topDown = true) {
+    return DibFormat(width, height, 24, topDown);
+}
 
 }  // namespace corvina::win32

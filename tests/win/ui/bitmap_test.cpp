@@ -272,5 +272,69 @@ TEST_F(BitmapTest, TransparentDrawingLeavesTheGroundAndFollowsColourAndPixels) {
     EXPECT_EQ(drawnAt(bitmap, 3, 2), ToColorRef(kGreen));
 }
 
+// Whatever the depth and however few or many pieces its opaque part has,
+// a transparent picture leaves exactly its transparent pixels unpainted.
+TEST_F(BitmapTest, EveryPixelLandsInBothDepthsWhetherCopiedInPiecesOrMasked) {
+    constexpr int kSide = 7;
+    const auto make = [](bool checker) {
+        Bitmap bitmap(kSide, kSide);
+        const PixelView24 pixels = bitmap.Pixels();
+        for (int y = 0; y < kSide; ++y) {
+            for (int x = 0; x < kSide; ++x) {
+                const bool corner = (x < 2 || x >= kSide - 2) && (y < 2 || y >= kSide - 2) && (x + y) % 2 == 0;
+                const bool hole = checker ? (x + y) % 2 == 1 : corner;
+                const Color c = hole ? kBlue
+                                     : Color::Rgb(static_cast<std::uint8_t>(Code(x, y) & 0xFF),
+                                                  static_cast<std::uint8_t>(9 * y), static_cast<std::uint8_t>(9 * x));
+                pixels.Pixel(x, y)[0] = c.Blue();
+                pixels.Pixel(x, y)[1] = c.Green();
+                pixels.Pixel(x, y)[2] = c.Red();
+            }
+        }
+        bitmap.SetTransparent(true);
+        bitmap.SetTransparentColor(kBlue);
+        return bitmap;
+    };
+    for (const bool checker : {false, true}) {
+        const Bitmap narrow = make(checker);
+        const Bitmap wide = narrow.ForDrawing();
+        ASSERT_EQ(wide.Depth(), PixelDepth::Bgrx32);
+        EXPECT_TRUE(wide.Transparent());
+        EXPECT_EQ(wide.ByteSize(), static_cast<std::size_t>(4 * kSide * kSide));
+        for (const Bitmap* picture : {&narrow, &wide}) {
+            const test::MemoryDib dib(kSide + 3, kSide + 3, ToColorRef(kWhite), true);
+            {
+                Canvas canvas(dib.Dc());
+                picture->Draw(canvas, {2, 1});
+            }
+            for (int y = 0; y < kSide; ++y) {
+                for (int x = 0; x < kSide; ++x) {
+                    const Color c = narrow.Pixel({x, y});
+                    EXPECT_EQ(dib.At(x + 2, y + 1), ToColorRef(c == kBlue ? kWhite : c))
+                        << x << "," << y << (checker ? " masked" : " in pieces") << ", depth "
+                        << static_cast<int>(picture->Depth());
+                }
+            }
+            EXPECT_EQ(dib.At(1, 1), ToColorRef(kWhite)) << "nothing beside the picture";
+        }
+    }
+
+    // Read back as 24-bit pixels, the wide copy is the picture it came from,
+    // and stretched it still fills the whole place.
+    Bitmap wide = make(false).ForDrawing();
+    wide.SetTransparent(false);
+    const test::MemoryDib stretched(2 * kSide, 2 * kSide, ToColorRef(kWhite));
+    {
+        Canvas canvas(stretched.Dc());
+        wide.StretchDraw(canvas, {0, 0, 2 * kSide, 2 * kSide});
+    }
+    EXPECT_EQ(stretched.At(2 * kSide - 1, 2 * kSide - 1), ToColorRef(wide.Pixel({kSide - 1, kSide - 1})));
+    EXPECT_EQ(stretched.At(5, 4), ToColorRef(wide.Pixel({2, 2})));
+    const Color middle = wide.Pixel({3, 4});
+    const PixelView24 back = wide.Pixels();
+    EXPECT_EQ(wide.Depth(), PixelDepth::Bgr24);
+    EXPECT_EQ(Color::Rgb(back.Pixel(3, 4)[2], back.Pixel(3, 4)[1], back.Pixel(3, 4)[0]), middle);
+}
+
 }  // namespace
 }  // namespace corvina::ui
