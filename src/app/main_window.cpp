@@ -3,6 +3,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <climits>
 #include <stdexcept>
 #include <string>
 
@@ -39,16 +40,20 @@ namespace {
 constexpr int kStripStepMs = 15;
 // Finished item pictures wait to be taken onto their frames.
 constexpr UINT kPicturesDone = WM_APP + 0x150;
-// The shown page and the first screens of its neighbours, 204 x 136 each.
-constexpr std::size_t kPictureBudgetBytes = 10u << 20;
+// The shown page and the first screens of its neighbours, 204 x 136 each
+// in 32-bit pixels: 35 a screen at 1920 x 1080.
+constexpr std::size_t kPictureBudgetBytes = 12u << 20;
 constexpr int kPictureThreads = 2;
 // Longest the menu waits at start for the first page's pictures.
 constexpr DWORD kFirstPicturesWaitMs = 5000;
 // How long the customer lets the menu be before it makes pictures ahead.
 constexpr unsigned kIdleMs = 300;
 // Timer messages come only when no input or painting waits: the pages
-// without frames get theirs soon after start, behind the customer's clicks.
+// without frames get theirs soon after start, behind the customer's clicks,
+// a few at a time, so that a picture that arrives meanwhile waits little.
 constexpr unsigned kBuildStepMs = 10;
+constexpr int kFramesPerBuildStep = 20;
+constexpr int kAllFrames = INT_MAX;
 
 ui::PageStack& AddPages(ui::WinControl& window) {
     auto& pages = window.Add<ui::PageStack>();
@@ -267,20 +272,24 @@ void TfSmenu::BuildMenu() {
     screenWidth_ = GetSystemMetrics(SM_CXSCREEN);
     unbuiltLines_.clear();
     firstItemOf_.clear();
+    nextFrameOrigin_.assign(menu.channels.size(), kChannelStart);
+    std::vector<int> itemCounts;
     for (std::size_t k = 0; k < menu.channels.size(); ++k) {
         AddMenuPage(static_cast<int>(k));
         firstItemOf_.push_back(items_.Count());
+        itemCounts.push_back(static_cast<int>(menu.channels[k].lines.size()));
         for (const MenuLine& line : menu.channels[k].lines) {
             AddMenuItem(line);
             itemChannels_.push_back(menu.channels[k].name);
         }
         unbuiltLines_.push_back(std::move(menu.channels[k].lines));
     }
-    channelFrames_ = ChannelFrames(static_cast<int>(menu.channels.size()));
-    framePictures_ = LoadFramePictures(FrameSizeOf(settings_.FrameSmallSize));
+    channelFrames_ = ChannelFrames(std::move(itemCounts));
+    const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
+    framePictures_ = LoadFramePictures(size);
     StartPictures();
-    // Only the page shown first has its frames before the menu shows.
-    BuildChannelFrames(0);
+    // Only the frames of the first screen are made before the menu shows.
+    if (!menu.channels.empty()) BuildFirstScreen(0);
 
     const bool desktopTab = LockDownFor(settings_).desktopTab;
     if (desktopTab) Tabsset().InsertTab(0, T(u8"桌　面"));
@@ -313,7 +322,9 @@ TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
     box.SetParentColor(false);
     box.SetColor(kLightOrange);
     box.Wallpaper().SetStyle(TPanelWallpaperStyle::wpStretch);
-    box.OnScroll = [this](ui::Control&) {
+    box.OnScroll = [this, channel](ui::Control&) {
+        // Scrolled before the idle steps finished the page.
+        BuildChannelFrames(channel, kAllFrames);
         pictures_.Scrolled();
         idle_.SetEnabled(false);
         idle_.SetEnabled(true);
@@ -362,8 +373,10 @@ void TfSmenu::AddMenuItem(const MenuLine& line) {
     items_.Append(MenuItem{line.item.Flag, file, line.item.Caption});
 }
 
-void TfSmenu::BuildChannelFrames(int channel) {
-    if (!framePictures_ || !channelFrames_.MarkBuilt(channel)) return;
+void TfSmenu::BuildChannelFrames(int channel, int most) {
+    if (!framePictures_) return;
+    const std::optional<FrameRun> run = channelFrames_.Take(channel, most);
+    if (!run) return;
     const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
     const ItemFrameEvents events{
         [this](ui::Control& sender) { ItemPictureClick(sender); },
@@ -378,17 +391,28 @@ void TfSmenu::BuildChannelFrames(int channel) {
         ~EndUpdate() { box.EndUpdate(); }
     } endUpdate{page};
     const auto at = static_cast<std::size_t>(channel);
-    int item = firstItemOf_[at];
-    Point origin = kChannelStart;
-    for (const MenuLine& line : unbuiltLines_[at]) {
-        const ItemFrame frame = AddItemFrame(page, *framePictures_, size, origin, item, line.item.Caption, events);
+    Point& origin = nextFrameOrigin_[at];
+    for (int k = run->first; k < run->first + run->count; ++k) {
+        const int item = firstItemOf_[at] + k;
+        const MenuLine& line = unbuiltLines_[at][static_cast<std::size_t>(k)];
+        // A page scrolled before it has all its frames has moved the ones it has.
+        const Point placed{origin.x - page.HorzPosition(), origin.y - page.VertPosition()};
+        const ItemFrame frame = AddItemFrame(page, *framePictures_, size, placed, item, line.item.Caption, events);
         pictures_.Attach(item, frame.picture);
         origin = NextItemOrigin(size, screenWidth_, origin);
-        ++item;
     }
-    unbuiltLines_[at] = {};
+    if (channelFrames_.Built(channel)) unbuiltLines_[at] = {};
     // The frames hold their own shares of the built-in pictures.
     if (channelFrames_.AllBuilt()) framePictures_.reset();
+}
+
+void TfSmenu::BuildFirstScreen(int channel) {
+    const FrameSize size = FrameSizeOf(settings_.FrameSmallSize);
+    const int pageHeight = ChannelBox(channel).ClientHeight();
+    // And the row below, so that a longer page can be scrolled at once.
+    const int inView =
+        FramesInView(size, screenWidth_, (pageHeight > 0 ? pageHeight : ClientHeight()) + FrameSizeValues(size).height);
+    BuildChannelFrames(channel, inView - channelFrames_.BuiltCount(channel));
 }
 
 void TfSmenu::BuildStep() {
@@ -397,7 +421,7 @@ void TfSmenu::BuildStep() {
         buildStep_.SetEnabled(false);
         return;
     }
-    BuildChannelFrames(*next);
+    BuildChannelFrames(*next, kFramesPerBuildStep);
     // The neighbours' first screens are made ahead once they have frames.
     if (pictures_.ShownChannel() >= 0) {
         idle_.SetEnabled(false);
@@ -446,8 +470,9 @@ void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
             machine_.SetWindowParent(desktop, pages_.Page(0).Handle());
         }
     }
-    // Its frames before it shows, if the idle steps have not come to it yet.
-    if (page > 0) BuildChannelFrames(page - 1);
+    // Its first screen of frames before it shows, if the idle steps have
+    // not come to it yet; they bring the rest.
+    if (page > 0) BuildFirstScreen(page - 1);
     pages_.SetActivePageIndex(page);
     if (page > 0) {
         ChannelShown(page - 1);

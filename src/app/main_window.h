@@ -113,9 +113,11 @@ private:
     TEVScrollBox& AddMenuPage(int channel);
     // The item in the table and among the pictures; its frame comes with its page's.
     void AddMenuItem(const MenuLine& line);
-    // The frames of the channel's page, unless it has them already.
-    void BuildChannelFrames(int channel);
-    // The menu is idle: the frames of the next page still without them.
+    // Up to `most` more frames of the channel's page, in their order.
+    void BuildChannelFrames(int channel, int most);
+    // The frames the page shows before it is scrolled, and the row below.
+    void BuildFirstScreen(int channel);
+    // The menu is idle: more frames of the nearest page still without all of them.
     void BuildStep();
     void StartPictures();
     // The page of `channel` is shown: its background and its pictures.
@@ -154,6 +156,7 @@ private:
     std::optional<FramePictures> framePictures_;
     std::vector<std::vector<MenuLine>> unbuiltLines_;  // by channel
     std::vector<int> firstItemOf_;                     // by channel
+    std::vector<Point> nextFrameOrigin_;               // by channel
     ChannelFrames channelFrames_;
     // Asked once per build: each ask may read the display settings anew.
     int screenWidth_ = 0;

@@ -81,4 +81,13 @@ Point NextItemOrigin(FrameSize size, int screenWidth, Point origin) {
     return next;
 }
 
+int FramesInView(FrameSize size, int screenWidth, int pageHeight) {
+    int count = 0;
+    // Each frame lies right of the one before or on a lower row, so this ends.
+    for (Point origin = kChannelStart; origin.y < pageHeight; origin = NextItemOrigin(size, screenWidth, origin)) {
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace corvina

@@ -72,4 +72,8 @@ inline constexpr Point kChannelStart{4, 5};
 // counts, not the page's.
 Point NextItemOrigin(FrameSize size, int screenWidth, Point origin);
 
+// How many frames, laid out from the start, begin above `pageHeight`: the
+// ones a page shows before it is scrolled.
+int FramesInView(FrameSize size, int screenWidth, int pageHeight);
+
 }  // namespace corvina

@@ -74,6 +74,15 @@ TEST(ItemPlacement, WrapTestsTheFrameAgainstTheScreenEdgeInclusively) {
     EXPECT_EQ(NextItemOrigin(FrameSize::Normal, 200, kChannelStart), (Point{4, 185}));
 }
 
+TEST(FrameLayout, FramesInViewAreTheRowsBegunAboveThePagesBottom) {
+    // Seven columns of 240 at 1920; rows every 180 from 5: 5, 185, ..., 905.
+    EXPECT_EQ(FramesInView(FrameSize::Normal, 1920, 1000), 7 * 6);
+    EXPECT_EQ(FramesInView(FrameSize::Normal, 1920, 905), 7 * 5);
+    EXPECT_EQ(FramesInView(FrameSize::Normal, 1920, 906), 7 * 6) << "a row begun one pixel above counts";
+    EXPECT_EQ(FramesInView(FrameSize::Normal, 800, 0), 0);
+    EXPECT_EQ(FramesInView(FrameSize::Normal, 200, 400), 3) << "one a row on a screen narrower than a frame";
+}
+
 TEST(ItemFrameBounds, EveryOffsetOfBothSizes) {
     // An origin off the screen's start, so that offsets added to X and Y stay apart.
     const Point o{100, 1000};

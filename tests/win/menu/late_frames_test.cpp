@@ -32,17 +32,23 @@ using ui::test::PointParam;
 
 constexpr int kChannels = 3;
 constexpr int kPerChannel = 4;
+constexpr int kLongChannel = 60;  // more than one screen of frames
 
 class LateFrames : public ui::test::UiTest {
 protected:
     // Channels A, B, C of four items each; every item a program of its own
     // with its links and its note.
-    LateFrames() {
+    LateFrames() { WriteMenu({kPerChannel, kPerChannel, kPerChannel}); }
+
+    void WriteMenu(const std::vector<int>& perChannel) {
+        firstItems_ = {0};
         std::string menus;
         for (int channel = 0; channel < kChannels; ++channel) {
             menus.append("[").append(1, static_cast<char>('A' + channel)).append("]\r\n");
-            for (int i = 0; i < kPerChannel; ++i) {
-                const std::string caption = Caption(channel * kPerChannel + i);
+            const int count = perChannel[static_cast<std::size_t>(channel)];
+            firstItems_.push_back(firstItems_.back() + count);
+            for (int i = 0; i < count; ++i) {
+                const std::string caption = Caption(FirstItem(channel) + i);
                 WriteFileBytes(cafe_.File(caption + ".exe"), "MZ");
                 WriteFileBytes(
                     cafe_.File(caption + ".ini"),
@@ -54,6 +60,7 @@ protected:
     }
 
     static std::string Caption(int item) { return "game" + std::to_string(item); }
+    int FirstItem(int channel) const { return firstItems_[static_cast<std::size_t>(channel)]; }
 
     ui::FormPtr<TfSmenu> Start() {
         return ui::MakeForm<TfSmenu>(machine_, settings_, StartupOptions{cafe_.Path(), false});
@@ -79,11 +86,13 @@ protected:
         return nullptr;
     }
 
-    // Item `item`'s frame lies where the layout puts it, whenever it was built.
-    static void ExpectFrameInPlace(const TfSmenu& menu, int channel, int item) {
+    // Item `item`'s frame lies where the layout puts it on the page as it is
+    // scrolled, whenever it was built.
+    void ExpectFrameInPlace(const TfSmenu& menu, int channel, int item) const {
         Point origin = kChannelStart;
-        for (int i = 0; i < item - channel * kPerChannel; ++i)
+        for (int i = 0; i < item - FirstItem(channel); ++i)
             origin = NextItemOrigin(FrameSize::Normal, GetSystemMetrics(SM_CXSCREEN), origin);
+        origin.y -= menu.ChannelBox(channel).VertPosition();
         const TEVImageBtn* picture = Find<TEVImageBtn>(menu, channel, item);
         ASSERT_NE(picture, nullptr) << item;
         EXPECT_EQ(picture->Bounds(), PictureButtonBounds(FrameSize::Normal, origin)) << item;
@@ -154,6 +163,7 @@ protected:
     }
 
     test::TempFolder cafe_;
+    std::vector<int> firstItems_;  // by channel, and the count at the end
     test::RecordingMachine machine_;
     MenuSettings settings_;
 };
@@ -174,6 +184,32 @@ TEST_F(LateFrames, OnlyTheFirstPageHasFramesAtStartTheOthersFollowWhileTheMenuIs
         EXPECT_EQ(menu->ChannelBox(channel).Children().size(), static_cast<std::size_t>(kPerChannel * 6));
         for (int i = 0; i < kPerChannel; ++i) ExpectFrameInPlace(*menu, channel, channel * kPerChannel + i);
     }
+    EXPECT_TRUE(errors_.empty());
+}
+
+// A first page longer than the screen shows with its first screen of frames
+// and the row below only; scrolling it before the idle steps have finished it brings the rest
+// at once, each in its place, and an item far down acts as one built at start.
+TEST_F(LateFrames, AFirstPageLongerThanTheScreenStartsWithItsFirstScreenAndScrollingBringsTheRest) {
+    WriteMenu({kLongChannel, kPerChannel, kPerChannel});
+    auto menu = Start();
+    TEVScrollBox& page = menu->ChannelBox(0);
+    const int inView = FramesInView(FrameSize::Normal, GetSystemMetrics(SM_CXSCREEN),
+                                    page.ClientHeight() + FrameSizeValues(FrameSize::Normal).height);
+    ASSERT_GT(inView, 0);
+    ASSERT_LT(inView, kLongChannel);
+    EXPECT_EQ(menu->BuiltChannels().BuiltCount(0), inView);
+    EXPECT_EQ(page.Children().size(), static_cast<std::size_t>(inView * 6));
+    menu->Show();
+
+    // Down the length the page has at first: the rest comes, below the frames moved up.
+    SendMessageW(page.Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    ASSERT_GT(page.VertPosition(), 0);
+    EXPECT_TRUE(menu->BuiltChannels().Built(0));
+    for (const int item : {0, inView - 1, inView, kLongChannel - 1}) ExpectFrameInPlace(*menu, 0, item);
+    SendMessageW(page.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    ExpectFrameInPlace(*menu, 0, kLongChannel - 1);
+    ExpectItemActs(*menu, 0, kLongChannel - 1);
     EXPECT_TRUE(errors_.empty());
 }
 
