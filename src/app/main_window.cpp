@@ -40,9 +40,10 @@ namespace {
 constexpr int kStripStepMs = 15;
 // Finished item pictures wait to be taken onto their frames.
 constexpr UINT kPicturesDone = WM_APP + 0x150;
-// The shown page and the first screens of its neighbours, 204 x 136 each
-// in 32-bit pixels: 35 a screen at 1920 x 1080.
-constexpr std::size_t kPictureBudgetBytes = 12u << 20;
+// 94 pictures of 204 x 136 in 32-bit pixels: at 1920 x 1080 the shown page
+// and the first screen of the next (42 each), more on smaller screens.
+// What is made ahead while the menu is idle stops where the room ends.
+constexpr std::size_t kPictureBudgetBytes = 10u << 20;
 constexpr int kPictureThreads = 2;
 // Longest the menu waits at start for the first page's pictures.
 constexpr DWORD kFirstPicturesWaitMs = 5000;

@@ -205,7 +205,8 @@ const Bitmap::Opaque& Bitmap::OpaqueFor(COLORREF color) const {
     return *dib_->opaque;
 }
 
-void Bitmap::CopyPart(Canvas& canvas, const EdgeRect& part, const EdgeRect& at) const {
+void Bitmap::DrawPart(Canvas& canvas, const EdgeRect& part, const EdgeRect& at) const {
+    if (Empty() || part.Width() <= 0 || part.Height() <= 0) return;
     // The rows of the part alone, so that no driver has to tell which way
     // up a source rectangle of a top-down DIB is counted.
     const BITMAPINFO info = win32::DibFormat(Width(), part.Height(), static_cast<int>(dib_->depth));
@@ -222,7 +223,7 @@ void Bitmap::StretchDraw(Canvas& canvas, const EdgeRect& d) const {
         // At its own size, as frames and glyphs are drawn.
         const COLORREF color = ToColorRef(TransparentColor());
         if (const Opaque& opaque = OpaqueFor(color); opaque.copied) {
-            for (const EdgeRect& rect : opaque.rects) CopyPart(canvas, rect, OffsetRect(rect, d.left, d.top));
+            for (const EdgeRect& rect : opaque.rects) DrawPart(canvas, rect, OffsetRect(rect, d.left, d.top));
             return;
         }
         // Two copies through a mask.
@@ -242,7 +243,7 @@ void Bitmap::StretchDraw(Canvas& canvas, const EdgeRect& d) const {
         canvas.TransparentCopy(d, *this, {0, 0, Width(), Height()}, TransparentColor());
         return;
     }
-    CopyPart(canvas, {0, 0, Width(), Height()}, d);
+    DrawPart(canvas, {0, 0, Width(), Height()}, d);
 }
 
 }  // namespace corvina::ui

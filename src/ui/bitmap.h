@@ -87,6 +87,9 @@ public:
 
     void Draw(Canvas& canvas, Point at) const;
     void StretchDraw(Canvas& canvas, const EdgeRect& rect) const;
+    // `part` of the picture stretched onto `at`, opaquely whatever its
+    // transparency, with no DC of its own.
+    void DrawPart(Canvas& canvas, const EdgeRect& part, const EdgeRect& at) const;
 
 private:
     // A transparent picture drawn at its own size: a mask of its
@@ -122,8 +125,6 @@ private:
     static std::shared_ptr<Dib> NewDib(int width, int height, PixelDepth depth);
     const Masked* MaskedFor(COLORREF color, HDC compatible) const;
     const Opaque& OpaqueFor(COLORREF color) const;
-    // Copies `part` of the pixels to `at` with no DC of their own.
-    void CopyPart(Canvas& canvas, const EdgeRect& part, const EdgeRect& at) const;
     void MakeOwnDib(PixelDepth depth);
 
     std::shared_ptr<const Dib> dib_;

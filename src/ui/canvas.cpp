@@ -1,6 +1,7 @@
 #include "ui/canvas.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -252,6 +253,12 @@ Point Canvas::Origin() const {
     POINT origin{};
     GetViewportOrgEx(dc_, &origin);
     return {origin.x, origin.y};
+}
+
+EdgeRect Canvas::ClipBox() const {
+    RECT box{};
+    if (GetClipBox(dc_, &box) == ERROR) return {INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2};
+    return {box.left, box.top, box.right, box.bottom};
 }
 
 void Canvas::IntersectClip(const EdgeRect& rect) {

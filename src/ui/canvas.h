@@ -93,6 +93,8 @@ public:
     void MoveOrigin(int dx, int dy);
     Point Origin() const;
     void IntersectClip(const EdgeRect& rect);
+    // What drawing can still change, in this canvas's coordinates.
+    EdgeRect ClipBox() const;
 
 private:
     void RealizePen();

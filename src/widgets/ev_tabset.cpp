@@ -5,7 +5,6 @@
 #include <string>
 
 #include "ui/canvas.h"
-#include "ui/memory_dc.h"
 #include "ui/win_control.h"
 
 namespace corvina {
@@ -99,7 +98,7 @@ void TEVTabset::SetTransColor(corvina::Color color) {
 
 void TEVTabset::TakePiece(ui::Bitmap& held, const ui::Bitmap& given) {
     if (&held == &given) return;
-    held = given;
+    held = given.ForDrawing();
     Invalidate();
 }
 
@@ -190,21 +189,23 @@ int TEVTabset::PaintTab(ui::Canvas& canvas, int left, const Big5& caption, bool 
 }
 
 void TEVTabset::PaintPiece(ui::Canvas& canvas, const ui::Bitmap& piece, const PiecePlacement& at) const {
+    // A tab switch repaints two tabs: the pieces of the others are skipped.
+    if (!Overlaps(at.target, canvas.ClipBox())) return;
     if (transparent_) {
         canvas.Draw({at.target.left, at.target.top}, piece);
         return;
     }
     // The piece is marked transparent, yet an opaque tab set copies it whole.
-    const ui::MemoryDC memory(piece.Handle(), canvas.Handle());
-    const ui::Canvas source(memory.Get());
-    canvas.CopyRect(at.target, source, {0, 0, at.sourceWidth, piece.Height()});
+    piece.DrawPart(canvas, {0, 0, at.sourceWidth, piece.Height()}, at.target);
 }
 
 void TEVTabset::PaintLine(ui::Canvas& canvas, int from) {
     if (line_.Empty()) return;
     line_.SetTransparent(false);
+    const EdgeRect clip = canvas.ClipBox();
     for (const int left : LinePieceLefts(from, Width(), line_.Width())) {
-        canvas.Draw({left, Height() - line_.Height()}, line_);
+        const EdgeRect at{left, Height() - line_.Height(), left + line_.Width(), Height()};
+        if (Overlaps(at, clip)) line_.Draw(canvas, {at.left, at.top});
     }
 }
 
