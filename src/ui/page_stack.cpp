@@ -16,10 +16,9 @@ PageStack::PageStack(WinControl& parent) : WinControl(&parent, ContainerParams()
 WinControl& PageStack::AddPage(const Big5& caption) {
     auto& page = Add<WinControl>();
     page.SetText(caption);
-    page.SetAlign(Align::Client);
     pages_.push_back(&page);
     if (active_ < 0) active_ = 0;
-    Park();
+    Place();
     return page;
 }
 
@@ -34,6 +33,19 @@ void PageStack::SetActivePageIndex(int index) {
 }
 
 void PageStack::ChildrenChanged() { Park(); }
+
+LRESULT PageStack::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = WinControl::HandleMessage(message, wParam, lParam);
+    if (message == WM_SIZE) Place();
+    return result;
+}
+
+void PageStack::Place() {
+    const Rect area = AlignArea();
+    for (int i = 0; i < PageCount(); ++i) {
+        Page(i).SetBounds({i == active_ ? area.left : kParkedLeft, area.top, area.width, area.height});
+    }
+}
 
 void PageStack::Park() {
     for (int i = 0; i < PageCount(); ++i) {

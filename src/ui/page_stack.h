@@ -2,6 +2,8 @@
 // A stack of pages filling one area, one page showing at a time. The pages
 // not shown stay visible windows parked outside the stack: under Wine,
 // showing and hiding a window with scroll bars costs many times a move.
+// The stack places its pages itself: laid out as aligned children, every
+// new page would move each of the others in and out again.
 
 #include <vector>
 
@@ -27,8 +29,11 @@ public:
 protected:
     // A page laid out anew goes back to its place: parked unless active.
     void ChildrenChanged() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Every page at the stack's size, parked unless active.
+    void Place();
     void Park();
 
     std::vector<WinControl*> pages_;  // owned as children
