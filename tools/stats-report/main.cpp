@@ -98,7 +98,7 @@ int Report(const std::vector<std::string>& arguments) {
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.push_back(corvina::Utf8Path(std::filesystem::path(argv[i])));
-    return corvina::Report(arguments);
+    return corvina::Report(corvina::MendQuotedBackslashEnds(arguments));
 }
 #else
 int main(int argc, char** argv) { return corvina::Report(std::vector<std::string>(argv + 1, argv + argc)); }

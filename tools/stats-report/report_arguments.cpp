@@ -1,5 +1,7 @@
 #include "report_arguments.h"
 
+#include <utility>
+
 namespace corvina {
 
 namespace {
@@ -7,6 +9,28 @@ namespace {
 constexpr std::string_view kMenuOption = "--menu";
 
 }  // namespace
+
+std::vector<std::string> MendQuotedBackslashEnds(const std::vector<std::string>& arguments) {
+    std::vector<std::string> mended;
+    for (const std::string& argument : arguments) {
+        const std::size_t quote = argument.find('"');
+        if (quote == std::string::npos) {
+            mended.push_back(argument);
+            continue;
+        }
+        mended.push_back(argument.substr(0, quote) + "\\");
+        std::string word;
+        for (const char c : argument.substr(quote + 1)) {
+            if (c == ' ' || c == '\t') {
+                if (!word.empty()) mended.push_back(std::exchange(word, {}));
+            } else if (c != '"') {
+                word += c;
+            }
+        }
+        if (!word.empty()) mended.push_back(word);
+    }
+    return mended;
+}
 
 ReportArguments ParseReportArguments(const std::vector<std::string>& arguments) {
     ReportArguments parsed;

@@ -21,6 +21,12 @@ struct ReportArguments {
 // Every argument after the program's name, as UTF-8.
 ReportArguments ParseReportArguments(const std::vector<std::string>& arguments);
 
+// Windows reads `"C:\Stats\" 2026-12-01` as the one argument
+// `C:\Stats" 2026-12-01`: the last backslash takes the closing quote with it.
+// No path holds a quote, so each one marks such an end: the backslash is
+// given back and the rest of the argument split at its blanks.
+std::vector<std::string> MendQuotedBackslashEnds(const std::vector<std::string>& arguments);
+
 std::string ReportUsage();
 
 }  // namespace corvina

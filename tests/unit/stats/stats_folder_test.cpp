@@ -83,5 +83,17 @@ TEST(ReportArguments, FolderPeriodAndMenuInAnyOrder) {
     EXPECT_NE(ParseReportArguments({"stats", "2026-12-32"}).error.find("2026-12-32"), std::string::npos);
 }
 
+TEST(ReportArguments, AQuotedFolderEndingInABackslashKeepsItAndTheArgumentsAfterIt) {
+    // What Windows hands over for: "C:\Stats\" 2026-12-01 2026-12-31 --menu "D:\Menus.ini"
+    const std::vector<std::string> mended =
+        MendQuotedBackslashEnds({"C:\\Stats\" 2026-12-01  2026-12-31", "--menu", "D:\\Menus.ini"});
+    EXPECT_EQ(mended, (std::vector<std::string>{"C:\\Stats\\", "2026-12-01", "2026-12-31", "--menu", "D:\\Menus.ini"}));
+    const ReportArguments parsed = ParseReportArguments(mended);
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.folder, "C:\\Stats\\");
+    EXPECT_EQ(parsed.period.to, ParseReportDate("2026-12-31"));
+    EXPECT_EQ(MendQuotedBackslashEnds({"\\\\srv\\share\""}), std::vector<std::string>{"\\\\srv\\share\\"});
+}
+
 }  // namespace
 }  // namespace corvina
