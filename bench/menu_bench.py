@@ -113,21 +113,23 @@ def sampled_lines(areas):
 def signature(screen, areas):
     """30 pixels of each picture area, on three lines.
 
-    Every look reads the lines of a full screen of frames, whatever the areas
-    asked for: reading a line costs as much as a page switch, so a page of
-    few frames would otherwise be seen sooner only because it was looked at
-    faster."""
-    lines = {y: screen.row(y) for y in sorted(sampled_lines(frame_areas(100)) | sampled_lines(areas))}
-    result = []
-    for left, top in areas:
+    Every look reads, and picks the pixels of, a full screen of frames,
+    whatever the areas asked for: reading a line costs about as much as a
+    page switch, so a page of few frames would otherwise be seen sooner only
+    because it was looked at faster."""
+    full = frame_areas(100)
+    looked = full + [area for area in areas if area not in full]
+    lines = {y: screen.row(y) for y in sorted(sampled_lines(looked))}
+    picked = {}
+    for left, top in looked:
         pixels = []
         for offset in (34, 68, 102):
             data, step = lines[top + offset]
             for k in range(10):
                 at = (left + 10 + 20 * k) * step
                 pixels.append((data[at + 2], data[at + 1], data[at]))
-        result.append(pixels)
-    return result
+        picked[(left, top)] = pixels
+    return [picked[area] for area in areas]
 
 
 def close(a, b):
@@ -287,7 +289,7 @@ def calibrate(screen, cafe, channels, per_channel, tabs):
     return areas, references
 
 
-def switches(screen, menu, areas, refs, count=6):
+def switches(screen, menu, areas, refs, count=10):
     """The median of switches between the first two tabs, each page made ahead while the menu was idle."""
     times = []
     for n in range(count):
