@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -29,6 +30,7 @@
 #include "sys/win32/file_type.h"
 #include "sys/win32/local_time.h"
 #include "ui/application.h"
+#include "ui/kept_paint.h"
 #include "ui/message_box.h"
 #include "ui/picture_error.h"
 #include "widgets/front_window.h"
@@ -431,6 +433,17 @@ void TfSmenu::BuildStep() {
 }
 
 void TfSmenu::ChannelShown(int channel) {
+    // The page shown and the one left keep their paint: turning back and
+    // forth between two pages then copies each, whatever they hold. A page
+    // kept no longer hands its bitmap on: a new one costs its first paint
+    // tens of milliseconds in fresh memory.
+    const int left = pictures_.ShownChannel();
+    std::unique_ptr<ui::KeptPaint> spare;
+    for (int other = 0; other < pictures_.ChannelCount(); ++other) {
+        if (other == channel || other == left) continue;
+        if (std::unique_ptr<ui::KeptPaint> given = ChannelBox(other).StopKeepingPaint()) spare = std::move(given);
+    }
+    ChannelBox(channel).KeepPaint(std::move(spare));
     LoadPageBackground(channel);
     pictures_.ShowChannel(channel);
     idle_.SetEnabled(false);
@@ -444,6 +457,7 @@ void TfSmenu::IdleTimer() {
 
 void TfSmenu::ReleasePictures() {
     pictures_.ReleaseAll();
+    for (int channel = 0; channel < pictures_.ChannelCount(); ++channel) ChannelBox(channel).StopKeepingPaint();
     // Freed pictures go back to the system, not only to the heap.
     HeapCompact(GetProcessHeap(), 0);
     _heapmin();

@@ -9,11 +9,9 @@ GraphicControl::GraphicControl(WinControl& parent) : Control(&parent) {}
 GraphicControl::~GraphicControl() = default;
 
 void GraphicControl::InvalidateArea(const Rect& area) {
-    const HWND host = Parent() ? Parent()->Handle() : nullptr;
-    // A hidden window is painted whole when it shows.
-    if (!host || !IsWindowVisible(host)) return;
+    if (!Parent()) return;
     const RECT rect{area.left, area.top, area.left + area.width, area.top + area.height};
-    InvalidateRect(host, &rect, FALSE);
+    Parent()->InvalidateClient(&rect);
 }
 
 void GraphicControl::Invalidate() { InvalidateArea(Bounds()); }

@@ -343,9 +343,26 @@ int WinControl::ClientHeight() const {
     return client.bottom - client.top;
 }
 
-void WinControl::Invalidate() {
+void WinControl::Invalidate() { InvalidateClient(nullptr); }
+
+void WinControl::InvalidateClient(const RECT* area) {
+    // Kept paint learns of it even while hidden: showing repaints only from it.
+    if (kept_) kept_->Changed(area);
     // A hidden window is painted whole when it shows.
-    if (handle_ && IsWindowVisible(handle_)) InvalidateRect(handle_, nullptr, FALSE);
+    if (handle_ && IsWindowVisible(handle_)) InvalidateRect(handle_, area, FALSE);
+}
+
+void WinControl::KeepPaint(std::unique_ptr<KeptPaint> handedOver) {
+    if (keepsPaint_) return;
+    keepsPaint_ = true;
+    kept_ = std::move(handedOver);
+    // It holds another window's pixels.
+    if (kept_) kept_->Changed(nullptr);
+}
+
+std::unique_ptr<KeptPaint> WinControl::StopKeepingPaint() {
+    keepsPaint_ = false;
+    return std::move(kept_);
 }
 
 void WinControl::Realign() {
@@ -466,6 +483,7 @@ void WinControl::PaintUpdate(HDC dc, const RECT& update) {
     RECT area{};
     const RECT client{0, 0, ClientWidth(), ClientHeight()};
     if (!IntersectRect(&area, &update, &client)) return;
+    if (keepsPaint_ && PaintFromKept(dc, area)) return;
     // Only the part asked for is drawn, into a buffer of its size.
     const PaintBuffer buffer(dc, area.right - area.left, area.bottom - area.top);
     SetViewportOrgEx(buffer.Dc(), -area.left, -area.top, nullptr);
@@ -473,6 +491,30 @@ void WinControl::PaintUpdate(HDC dc, const RECT& update) {
     PaintArea(buffer.Dc(), area);
     SetViewportOrgEx(buffer.Dc(), 0, 0, nullptr);
     buffer.CopyTo(dc, area);
+}
+
+bool WinControl::PaintFromKept(HDC dc, const RECT& area) {
+    const int width = ClientWidth();
+    const int height = ClientHeight();
+    if (!kept_ || !kept_->Fits(width, height)) {
+        kept_.reset();
+        try {
+            kept_ = std::make_unique<KeptPaint>(width, height);
+        } catch (const std::exception&) {
+            // Short of memory: painted whole each time, as before.
+            keepsPaint_ = false;
+            return false;
+        }
+    }
+    if (const std::optional<EdgeRect> changed = kept_->TakeChanged()) {
+        const int saved = SaveDC(kept_->Dc());
+        IntersectClipRect(kept_->Dc(), changed->left, changed->top, changed->right, changed->bottom);
+        PaintArea(kept_->Dc(), {changed->left, changed->top, changed->right, changed->bottom});
+        RestoreDC(kept_->Dc(), saved);
+    }
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, kept_->Dc(), area.left, area.top,
+           SRCCOPY);
+    return true;
 }
 
 }  // namespace corvina::ui

@@ -13,6 +13,7 @@
 
 #include "sys/win32/handles.h"
 #include "ui/control.h"
+#include "ui/kept_paint.h"
 #include "ui/mouse_router.h"
 
 namespace corvina::ui {
@@ -63,6 +64,14 @@ public:
     int ClientWidth() const override;
     int ClientHeight() const override;
     void Invalidate() override;
+    // What `area` of the client shows (all of it when null) has changed.
+    void InvalidateClient(const RECT* area);
+    // Keeps what is painted, so that a repaint that changes nothing (the
+    // window shown again) is one copy. Costs a bitmap of the client's size;
+    // another control's, no longer kept, saves making one.
+    void KeepPaint(std::unique_ptr<KeptPaint> handedOver = nullptr);
+    // Paints whole again; hands the bitmap on, if any.
+    std::unique_ptr<KeptPaint> StopKeepingPaint();
     // Lays out the aligned children inside the client area.
     void Realign();
 
@@ -127,6 +136,8 @@ private:
     void PaintArea(HDC dc, const RECT& area);
     // WM_PAINT: the update rectangle, double-buffered.
     void PaintUpdate(HDC dc, const RECT& update);
+    // False when there is no memory to keep it.
+    bool PaintFromKept(HDC dc, const RECT& area);
 
     win32::OwnedWindow window_;
     // Known from WM_NCCREATE on, before CreateWindowEx returns.
@@ -136,6 +147,8 @@ private:
     MouseRouter mouse_;
     bool aligning_ = false;
     bool destroying_ = false;
+    bool keepsPaint_ = false;
+    std::unique_ptr<KeptPaint> kept_;  // made at the first paint that keeps
 };
 
 }  // namespace corvina::ui

@@ -290,11 +290,10 @@ void TEvBtn::HoverRepaint() {
 // hover state, so a repaint of the edges alone both draws the new bevel and
 // wipes the old one, for an opaque and a transparent button alike.
 void TEvBtn::InvalidateEdges() {
-    const HWND host = Parent() ? Parent()->Handle() : nullptr;
-    if (!host) return;
+    if (!Parent()) return;
     for (const EdgeRect& strip : EdgeStrips(EdgesOf(Bounds()))) {
         const RECT rect{strip.left, strip.top, strip.right, strip.bottom};
-        InvalidateRect(host, &rect, TRUE);
+        Parent()->InvalidateClient(&rect);
     }
 }
 

@@ -67,11 +67,10 @@ EdgeRect TEVImageBtn::OpaqueArea() const {
 }
 
 void TEVImageBtn::RepaintFrame() {
-    const HWND host = Parent() ? Parent()->Handle() : nullptr;
-    if (!host) return;
+    if (!Parent()) return;
     for (const EdgeRect& strip : EdgeStrips(EdgesOf(Bounds()))) {
         const RECT rect{strip.left, strip.top, strip.right, strip.bottom};
-        InvalidateRect(host, &rect, TRUE);
+        Parent()->InvalidateClient(&rect);
     }
 }
 

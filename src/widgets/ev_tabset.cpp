@@ -105,13 +105,12 @@ void TEVTabset::TakePiece(ui::Bitmap& held, const ui::Bitmap& given) {
 // ---- hit testing ----
 
 void TEVTabset::InvalidateTab(int index) {
-    const HWND host = Parent() ? Parent()->Handle() : nullptr;
-    if (!host) return;
+    if (!Parent()) return;
     const EdgeRect area = TabArea(tabWidths_, CountOf(tabs_), index, Height(), upHeight_);
     if (area.Width() <= 0 || area.Height() <= 0) return;
     const EdgeRect onParent = OffsetRect(area, Left(), Top());
     const RECT rect{onParent.left, onParent.top, onParent.right, onParent.bottom};
-    InvalidateRect(host, &rect, TRUE);
+    Parent()->InvalidateClient(&rect);
 }
 
 int TEVTabset::TabAt(int x, int y) const {

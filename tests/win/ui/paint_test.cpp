@@ -42,6 +42,7 @@ class Probe : public GraphicControl {
 public:
     using GraphicControl::GraphicControl;
     void Paint(Canvas& canvas) override {
+        ++paints;
         canvas.SetBrushColor(color);
         canvas.FillRect({0, 0, Width(), Height()});
         drawable.clear();
@@ -51,6 +52,7 @@ public:
 
     corvina::Color color = kBlue;
     bool opaque = false;
+    int paints = 0;
     std::vector<Point> probes;
     std::vector<bool> drawable;
 };
@@ -317,6 +319,70 @@ TEST_F(Painting, WhatAnOpaqueControlCoversIsNotDrawnUnderItButEverythingAboveItI
     cover.opaque = false;
     Print(dib);
     EXPECT_EQ(under.drawable, (std::vector<bool>{true, true, true}));
+}
+
+TEST_F(Painting, AHostThatKeepsItsPaintPaintsOnlyWhatChangedAndShowsEveryChange) {
+    form_->KeepPaint();
+    auto& first = form_->Add<Probe>();
+    first.SetBounds({10, 10, 30, 30});
+    auto& second = form_->Add<Probe>();
+    second.SetBounds({100, 10, 30, 30});
+    second.color = kGreen;
+    form_->ShowInactive();
+    UpdateWindow(form_->Handle());
+    const auto shown = [&](int x, int y) {
+        const HDC dc = GetDC(form_->Handle());
+        const COLORREF pixel = GetPixel(dc, x, y);
+        ReleaseDC(form_->Handle(), dc);
+        return pixel;
+    };
+    const auto repaintAll = [&] { RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); };
+    EXPECT_EQ(shown(15, 15), ToColorRef(kBlue));
+    EXPECT_EQ(shown(105, 15), ToColorRef(kGreen));
+    EXPECT_EQ(shown(70, 70), ToColorRef(kRed));
+
+    // Shown again with nothing changed: copied, not painted.
+    repaintAll();
+    EXPECT_EQ(first.paints, 1);
+    EXPECT_EQ(second.paints, 1);
+    EXPECT_EQ(shown(105, 15), ToColorRef(kGreen));
+
+    first.color = kYellow;
+    first.Invalidate();
+    UpdateWindow(form_->Handle());
+    EXPECT_EQ(shown(15, 15), ToColorRef(kYellow));
+    EXPECT_EQ(second.paints, 1) << "a change far from it leaves it alone";
+
+    // Changed while hidden, when nothing is asked of the hidden window.
+    form_->Hide();
+    second.color = kBlue;
+    second.Invalidate();
+    first.SetBounds({50, 50, 30, 30});
+    form_->ShowInactive();
+    UpdateWindow(form_->Handle());
+    EXPECT_EQ(shown(105, 15), ToColorRef(kBlue));
+    EXPECT_EQ(shown(15, 15), ToColorRef(kRed)) << "where it was shows the host again";
+    EXPECT_EQ(shown(55, 55), ToColorRef(kYellow));
+
+    form_->Remove(second);
+    UpdateWindow(form_->Handle());
+    EXPECT_EQ(shown(105, 15), ToColorRef(kRed));
+
+    // A host that lets go of it paints whole again, and another host that
+    // takes it over shows its own pixels, not the ones handed over.
+    std::unique_ptr<KeptPaint> handedOver = form_->StopKeepingPaint();
+    ASSERT_NE(handedOver, nullptr);
+    const int before = first.paints;
+    repaintAll();
+    EXPECT_EQ(first.paints, before + 1);
+    FormPtr<Form> other = NewForm(200, 100);
+    other->SetColor(kGreen);
+    other->KeepPaint(std::move(handedOver));
+    other->ShowInactive();
+    UpdateWindow(other->Handle());
+    const HDC dc = GetDC(other->Handle());
+    EXPECT_EQ(GetPixel(dc, 55, 55), ToColorRef(kGreen));
+    ReleaseDC(other->Handle(), dc);
 }
 
 }  // namespace
