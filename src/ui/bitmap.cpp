@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sys/files.h"
+#include "sys/fit_pixels.h"
 #include "sys/opaque_rects.h"
 #include "sys/text.h"
 #include "sys/win32/draw.h"
@@ -47,6 +48,16 @@ Bitmap::Bitmap(int width, int height, PixelDepth depth) {
     if (!dib) return;
     std::memset(dib->bits, 0xFF, static_cast<std::size_t>(dib->Stride() * height));
     dib_ = std::move(dib);
+}
+
+Bitmap Bitmap::Fitted(const PixelView24& source, int width, int height) {
+    Bitmap fitted;
+    if (source.Empty()) return fitted;
+    std::shared_ptr<Dib> dib = NewDib(width, height, PixelDepth::Bgrx32);
+    if (!dib) return fitted;
+    FitNearest(source, {dib->bits, width, height, dib->Stride()});
+    fitted.dib_ = std::move(dib);
+    return fitted;
 }
 
 Bitmap::Bitmap(const Bitmap& other) = default;

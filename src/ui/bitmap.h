@@ -51,6 +51,9 @@ public:
     static Bitmap LoadFromResource(const Big5& name, HMODULE module = nullptr);
     // A copy of any GDI bitmap that is not selected into a DC.
     static Bitmap FromHandle(HBITMAP bitmap);
+    // `source` fitted to `width` x `height` (sys/fit_pixels.h), with 32-bit
+    // pixels; empty without memory for it.
+    static Bitmap Fitted(const PixelView24& source, int width, int height);
 
     bool Empty() const { return !dib_; }
     int Width() const { return dib_ ? dib_->width : 0; }

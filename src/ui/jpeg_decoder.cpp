@@ -5,6 +5,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include <jpeglib.h>
 
@@ -90,9 +91,9 @@ private:
     Session& session_;
 };
 
-}  // namespace
-
-Bitmap DecodeJpeg(std::string_view bytes, const Big5& name, int wantedWidth, int wantedHeight) {
+// Decodes into the pixels `make(width, height)` gives for the output size.
+template <typename MakePixels>
+PixelView24 Decode(std::string_view bytes, const Big5& name, int wantedWidth, int wantedHeight, MakePixels make) {
     Session session;
     std::memset(&session, 0, sizeof session);  // destroying a session libjpeg never set up is then harmless
     const SessionGuard guard(session);
@@ -102,11 +103,35 @@ Bitmap DecodeJpeg(std::string_view bytes, const Big5& name, int wantedWidth, int
     if (!ReadHeader(session, data, static_cast<unsigned long>(bytes.size()), wantedWidth, wantedHeight)) {
         throw damaged();
     }
-    Bitmap bitmap(static_cast<int>(session.info.output_width), static_cast<int>(session.info.output_height));
-    if (bitmap.Empty()) throw PictureError(name, T(u8"圖片太大，記憶體不足"));
-    const PixelView24 pixels = bitmap.Pixels();
+    const PixelView24 pixels =
+        make(static_cast<int>(session.info.output_width), static_cast<int>(session.info.output_height));
+    if (pixels.Empty()) throw PictureError(name, T(u8"圖片太大，記憶體不足"));
     if (!ReadPixels(session, pixels.bits, pixels.stride)) throw damaged();
+    return pixels;
+}
+
+}  // namespace
+
+Bitmap DecodeJpeg(std::string_view bytes, const Big5& name, int wantedWidth, int wantedHeight) {
+    Bitmap bitmap;
+    Decode(bytes, name, wantedWidth, wantedHeight, [&](int width, int height) {
+        bitmap = Bitmap(width, height);
+        return bitmap.Empty() ? PixelView24{} : bitmap.Pixels();
+    });
     return bitmap;
+}
+
+PixelView24 DecodeJpegInto(std::string_view bytes, const Big5& name, int wantedWidth, int wantedHeight,
+                           std::vector<std::uint8_t>& pixels) {
+    return Decode(bytes, name, wantedWidth, wantedHeight, [&](int width, int height) -> PixelView24 {
+        const std::ptrdiff_t stride = 3 * static_cast<std::ptrdiff_t>(width);
+        try {
+            pixels.resize(static_cast<std::size_t>(stride * height));
+        } catch (const std::bad_alloc&) {
+            return {};
+        }
+        return {pixels.data(), width, height, stride};
+    });
 }
 
 }  // namespace corvina::ui

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include "sys/text.h"
 #include "ui/canvas.h"
 #include "ui/color.h"
+#include "ui/jpeg_decoder.h"
 #include "ui/picture_error.h"
 
 namespace corvina::ui {
@@ -213,6 +215,38 @@ TEST_F(PictureTest, LargeJpegsDecodeReducedForASmallPlace) {
 
     picture.LoadFromFile(path, 176, 50);
     EXPECT_EQ(picture.Width(), 200) << "7/8 gives 175: too few";
+}
+
+// The menu's pictures are decoded into memory kept from one to the next and
+// fitted from there into the bitmap that is drawn.
+TEST_F(PictureTest, AJpegDecodedIntoKeptMemoryIsTheSamePictureAndFitsItsPlace) {
+    std::vector<std::uint8_t> kept;
+    const std::string photo = EncodeJpeg(200, 100);
+    const Bitmap reference = DecodeJpeg(photo, "photo.jpg", 30, 10);
+    const PixelView24 view = DecodeJpegInto(photo, "photo.jpg", 30, 10, kept);
+    ASSERT_EQ(view.width, reference.Width());
+    ASSERT_EQ(view.height, reference.Height());
+    for (const Point at : {Point{2, 12}, Point{47, 3}, Point{25, 24}}) {
+        const std::uint8_t* pixel = view.Pixel(at.x, at.y);
+        EXPECT_EQ(Color::Rgb(pixel[2], pixel[1], pixel[0]), reference.Pixel(at));
+    }
+
+    const Bitmap fitted = Bitmap::Fitted(view, 20, 8);
+    EXPECT_EQ(fitted.Depth(), PixelDepth::Bgrx32);
+    ASSERT_EQ(fitted.Width(), 20);
+    EXPECT_TRUE(Near(fitted.Pixel({1, 4}), Color::Rgb(255, 0, 0)));
+    EXPECT_TRUE(Near(fitted.Pixel({18, 4}), Color::Rgb(0, 0, 255)));
+    EXPECT_TRUE(Bitmap::Fitted(PixelView24{}, 20, 8).Empty());
+
+    // The next picture, a print shop's, reuses the memory; a damaged one throws.
+    constexpr std::array<unsigned char, 4> kInvertedRed{255, 0, 0, 255};
+    const PixelView24 print = DecodeJpegInto(
+        EncodeJpeg(16, 8, 4, JCS_CMYK, [&](int, int c) { return kInvertedRed[static_cast<std::size_t>(c)]; }),
+        "print.jpg", 0, 0, kept);
+    EXPECT_EQ(print.bits, kept.data());
+    EXPECT_TRUE(
+        Near(Color::Rgb(print.Pixel(8, 4)[2], print.Pixel(8, 4)[1], print.Pixel(8, 4)[0]), Color::Rgb(255, 0, 0)));
+    EXPECT_THROW(DecodeJpegInto(photo.substr(0, 40), "cut.jpg", 0, 0, kept), PictureError);
 }
 
 TEST_F(PictureTest, ReadsBitmapsIconsAndMetafilesByContent) {
