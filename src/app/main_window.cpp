@@ -319,8 +319,9 @@ void TfSmenu::StartPictures() {
 }
 
 TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
-    // The page itself: a window less per channel to make at start.
-    auto& box = pages_.AddPage<TEVScrollBox>(std::to_string(pages_.PageCount()));
+    ui::WinControl& page = pages_.AddPage(std::to_string(pages_.PageCount()));
+    auto& box = page.Add<TEVScrollBox>();
+    box.SetAlign(ui::Align::Client);
     box.SetParentColor(false);
     box.SetColor(kLightOrange);
     box.Wallpaper().SetStyle(TPanelWallpaperStyle::wpStretch);
@@ -463,7 +464,10 @@ void TfSmenu::ReleasePictures() {
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
 }
 
-TEVScrollBox& TfSmenu::ChannelBox(int channel) const { return dynamic_cast<TEVScrollBox&>(pages_.Page(channel + 1)); }
+TEVScrollBox& TfSmenu::ChannelBox(int channel) const {
+    const ui::WinControl& page = pages_.Page(channel + 1);
+    return dynamic_cast<TEVScrollBox&>(*page.Children().at(0));
+}
 
 void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {
     const bool desktopTab = LockDownFor(settings_).desktopTab;

@@ -13,11 +13,13 @@ constexpr int kParkedLeft = -30000;
 
 PageStack::PageStack(WinControl& parent) : WinControl(&parent, ContainerParams()) {}
 
-void PageStack::Stack(WinControl& page, const Big5& caption) {
+WinControl& PageStack::AddPage(const Big5& caption) {
+    auto& page = Add<WinControl>();
     page.SetText(caption);
     pages_.push_back(&page);
     if (active_ < 0) active_ = 0;
     Place();
+    return page;
 }
 
 void PageStack::SetActivePageIndex(int index) {

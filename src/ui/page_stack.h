@@ -5,7 +5,6 @@
 // The stack places its pages itself: laid out as aligned children, every
 // new page would move each of the others in and out again.
 
-#include <utility>
 #include <vector>
 
 #include "ui/win_control.h"
@@ -16,15 +15,9 @@ class PageStack : public WinControl {
 public:
     explicit PageStack(WinControl& parent);
 
-    // A new page of type T, made with (*this, args...), at the end, filling
-    // the stack; parked unless it is the first. Its window text is the
-    // caption.
-    template <typename T = WinControl, typename... Args>
-    T& AddPage(const Big5& caption, Args&&... args) {
-        T& page = Add<T>(std::forward<Args>(args)...);
-        Stack(page, caption);
-        return page;
-    }
+    // A new page at the end, filling the stack; parked unless it is the
+    // first. Its window text is the caption.
+    WinControl& AddPage(const Big5& caption);
     int PageCount() const { return static_cast<int>(pages_.size()); }
     WinControl& Page(int index) const { return *pages_.at(static_cast<std::size_t>(index)); }
     // -1 while there is no page.
@@ -39,7 +32,6 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Stack(WinControl& page, const Big5& caption);
     // Every page at the stack's size, parked unless active.
     void Place();
     void Park();
