@@ -79,6 +79,13 @@ bool CursorOver(const ui::WinControl& control) {
     return cursor.x >= bounds.left && cursor.x <= bounds.right && cursor.y >= bounds.top && cursor.y <= bounds.bottom;
 }
 
+// The pages after the last one listed take the last one's background.
+const PageBackground* PageBackgroundOf(const MenuSettings& settings, int channel) {
+    const std::vector<PageBackground>& listed = settings.PageBackgrounds;
+    if (listed.empty()) return nullptr;
+    return &listed[std::min(static_cast<std::size_t>(channel), listed.size() - 1)];
+}
+
 // A document shows the icon of the program that opens it.
 Big5 IconFileFor(const Big5& target) { return TargetIsProgram(target) ? target : FileTypeOpenProgram(target); }
 
@@ -98,10 +105,7 @@ TfSmenu::TfSmenu(Machine& machine, MenuSettings& settings, StartupOptions option
       itemActions_(machine, settings, options_.programFolder,
                    GameRecordActions{[this](const Big5& caption) { gameRecords_.LoadGameRecord(caption); },
                                      [this](const Big5& caption) { gameRecords_.SaveGameRecord(caption); }}),
-      pictures_(kPictureBudgetBytes,
-                [this](int channel) -> TEVScrollBox* {
-                    return channel >= 0 && channel + 1 < pages_.PageCount() ? &ChannelBox(channel) : nullptr;
-                }),
+      pictures_(kPictureBudgetBytes, [this](int channel) { return MadeChannelBox(channel); }),
       idle_(kIdleMs, false),
       buildStep_(kBuildStepMs, false),
       cafe_(*this, machine, settings, options_.programFolder, log_) {
@@ -318,8 +322,20 @@ void TfSmenu::StartPictures() {
     pictures_.Start(std::move(looks), Handle(), kPicturesDone, kPictureThreads);
 }
 
-TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
-    ui::WinControl& page = pages_.AddPage(std::to_string(pages_.PageCount()));
+void TfSmenu::AddMenuPage(int channel) {
+    // Made when its frames are first built: at start only the first page.
+    pages_.AddPageLater(std::to_string(pages_.PageCount()),
+                        [this, channel](ui::WinControl& page) { FillMenuPage(page, channel); });
+    pictures_.AddChannel();
+    Big5 background;
+    if (const PageBackground* own = PageBackgroundOf(settings_, channel); own && FileExists(own->picture)) {
+        background = own->picture;
+    }
+    pageBackgroundFiles_.push_back(background);
+    pageBackgroundLoaded_.push_back(false);
+}
+
+void TfSmenu::FillMenuPage(ui::WinControl& page, int channel) {
     auto& box = page.Add<TEVScrollBox>();
     box.SetAlign(ui::Align::Client);
     box.SetParentColor(false);
@@ -332,17 +348,7 @@ TEVScrollBox& TfSmenu::AddMenuPage(int channel) {
         idle_.SetEnabled(false);
         idle_.SetEnabled(true);
     };
-    pictures_.AddChannel();
-    Big5 background;
-    const std::vector<PageBackground>& backgrounds = settings_.PageBackgrounds;
-    if (!backgrounds.empty()) {
-        const auto entry = std::min(static_cast<std::size_t>(channel), backgrounds.size() - 1);
-        box.SetColor(backgrounds[entry].color);
-        if (FileExists(backgrounds[entry].picture)) background = backgrounds[entry].picture;
-    }
-    pageBackgroundFiles_.push_back(background);
-    pageBackgroundLoaded_.push_back(false);
-    return box;
+    if (const PageBackground* own = PageBackgroundOf(settings_, channel)) box.SetColor(own->color);
 }
 
 void TfSmenu::LoadPageBackground(int channel) {
@@ -441,7 +447,9 @@ void TfSmenu::ChannelShown(int channel) {
     std::unique_ptr<ui::KeptPaint> spare;
     for (int other = 0; other < pictures_.ChannelCount(); ++other) {
         if (other == channel || other == left) continue;
-        if (std::unique_ptr<ui::KeptPaint> given = ChannelBox(other).StopKeepingPaint()) spare = std::move(given);
+        TEVScrollBox* box = MadeChannelBox(other);
+        if (box == nullptr) continue;
+        if (std::unique_ptr<ui::KeptPaint> given = box->StopKeepingPaint()) spare = std::move(given);
     }
     ChannelBox(channel).KeepPaint(std::move(spare));
     LoadPageBackground(channel);
@@ -457,7 +465,9 @@ void TfSmenu::IdleTimer() {
 
 void TfSmenu::ReleasePictures() {
     pictures_.ReleaseAll();
-    for (int channel = 0; channel < pictures_.ChannelCount(); ++channel) ChannelBox(channel).StopKeepingPaint();
+    for (int channel = 0; channel < pictures_.ChannelCount(); ++channel) {
+        if (TEVScrollBox* box = MadeChannelBox(channel)) box->StopKeepingPaint();
+    }
     // Freed pictures go back to the system, not only to the heap.
     HeapCompact(GetProcessHeap(), 0);
     _heapmin();
@@ -467,6 +477,10 @@ void TfSmenu::ReleasePictures() {
 TEVScrollBox& TfSmenu::ChannelBox(int channel) const {
     const ui::WinControl& page = pages_.Page(channel + 1);
     return dynamic_cast<TEVScrollBox&>(*page.Children().at(0));
+}
+
+TEVScrollBox* TfSmenu::MadeChannelBox(int channel) const {
+    return channel >= 0 && pages_.PageMade(channel + 1) ? &ChannelBox(channel) : nullptr;
 }
 
 void TfSmenu::TabssetChange(ui::Control&, bool& CanChange, int NewTabindex) {

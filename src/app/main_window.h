@@ -64,8 +64,11 @@ public:
     TEvBtn& B_Setup() const { return strip_.B_Setup; }
     TEvBtn& B_Exit() const { return strip_.B_Exit; }
     ui::PageStack& Pages() const { return pages_; }
-    // The scroll box of channel k's page, which holds its item frames.
+    // The scroll box of channel k's page, which holds its item frames;
+    // made now if the page was not yet.
     TEVScrollBox& ChannelBox(int channel) const;
+    // Null while channel k's page is not made.
+    TEVScrollBox* MadeChannelBox(int channel) const;
     bool StripShown() const { return stripShown_; }
     // Which frames hold their decoded pictures now.
     const MenuPictures& Pictures() const { return pictures_; }
@@ -110,7 +113,9 @@ private:
     void PlaceSettingsStrip();
     void BuildMenu();
     std::unique_ptr<OrderWindow> MakeOrderWindow();
-    TEVScrollBox& AddMenuPage(int channel);
+    void AddMenuPage(int channel);
+    // The page's window is made: its scroll box, in the channel's colour.
+    void FillMenuPage(ui::WinControl& page, int channel);
     // The item in the table and among the pictures; its frame comes with its page's.
     void AddMenuItem(const MenuLine& line);
     // Up to `most` more frames of the channel's page, in their order.

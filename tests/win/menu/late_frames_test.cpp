@@ -175,12 +175,14 @@ TEST_F(LateFrames, OnlyTheFirstPageHasFramesAtStartTheOthersFollowWhileTheMenuIs
     EXPECT_TRUE(menu->BuiltChannels().Built(0));
     for (int item = 0; item < kPerChannel; ++item) ExpectFrameInPlace(*menu, 0, item);
     EXPECT_FALSE(menu->BuiltChannels().Built(1));
-    EXPECT_TRUE(menu->ChannelBox(1).Children().empty());
-    EXPECT_TRUE(menu->ChannelBox(2).Children().empty());
+    // Nor have the other pages their windows yet.
+    EXPECT_FALSE(menu->Pages().PageMade(2));
+    EXPECT_FALSE(menu->Pages().PageMade(3));
 
     // No click needed: the idle steps build the rest.
     ASSERT_TRUE(AwaitAllFrames(*menu));
     for (int channel = 1; channel < kChannels; ++channel) {
+        EXPECT_TRUE(menu->Pages().PageMade(channel + 1));
         EXPECT_EQ(menu->ChannelBox(channel).Children().size(), static_cast<std::size_t>(kPerChannel * 6));
         for (int i = 0; i < kPerChannel; ++i) ExpectFrameInPlace(*menu, channel, channel * kPerChannel + i);
     }
@@ -216,11 +218,14 @@ TEST_F(LateFrames, AFirstPageLongerThanTheScreenStartsWithItsFirstScreenAndScrol
 // The customer turns to the last tab before the idle steps reach it: the
 // page is built as it shows, and acts as the page built at start.
 TEST_F(LateFrames, AnItemOnAPageBuiltOnItsFirstShowActsAsOneBuiltAtStart) {
+    WriteFileBytes(cafe_.File("Params.ini"),
+                   "[Options]\r\nBackGroudColor=clRed\r\nBackGroudColor1=clLime\r\nBackGroudColor2=clBlue\r\n");
     auto menu = Start();
     menu->Show();
-    ASSERT_FALSE(menu->BuiltChannels().Built(2));
+    ASSERT_FALSE(menu->Pages().PageMade(3));
     ShowChannel(*menu, 2);
     ASSERT_TRUE(menu->BuiltChannels().Built(2));
+    EXPECT_EQ(menu->ChannelBox(2).Color(), Color::Rgb(0, 0, 255)) << "its own colour, as at start";
     ExpectFrameInPlace(*menu, 2, 2 * kPerChannel + 3);
     ExpectItemActs(*menu, 2, 2 * kPerChannel + 3);
 
