@@ -31,10 +31,9 @@ bool SameColor(const std::uint8_t* pixel, COLORREF color) {
 
 std::shared_ptr<Bitmap::Dib> Bitmap::NewDib(int width, int height, PixelDepth depth) {
     if (width <= 0 || height <= 0) return nullptr;
-    const BITMAPINFO info = win32::DibFormat(width, height, static_cast<int>(depth));
     void* bits = nullptr;
     auto dib = std::make_shared<Dib>();
-    dib->handle.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    dib->handle = win32::NewDibSection(width, height, static_cast<int>(depth), bits);
     if (!dib->handle) return nullptr;
     dib->bits = static_cast<std::uint8_t*>(bits);
     dib->width = width;

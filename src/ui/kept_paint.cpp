@@ -9,9 +9,8 @@ namespace corvina::ui {
 namespace {
 
 win32::GdiObject<HBITMAP> Section(int width, int height) {
-    const BITMAPINFO info = win32::DibFormat(width, height, 32);
     void* bits = nullptr;
-    win32::GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win32::GdiObject<HBITMAP> bitmap = win32::NewDibSection(width, height, 32, bits);
     if (!bitmap) throw std::runtime_error("cannot keep a window's paint");
     return bitmap;
 }

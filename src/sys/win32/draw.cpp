@@ -73,6 +73,12 @@ BITMAPINFO DibFormat(int width, int height, int bitsPerPixel, bool topDown) {
     return format;
 }
 
+GdiObject<HBITMAP> NewDibSection(int width, int height, int bitsPerPixel, void*& bits) {
+    const BITMAPINFO info = DibFormat(width, height, bitsPerPixel);
+    bits = nullptr;
+    return GdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
 bool RotateBitmapInPlace(HBITMAP bitmap, double angle) {
     BITMAP info{};
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0 || info.bmBitsPixel != 24) return false;

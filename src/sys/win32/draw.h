@@ -6,6 +6,7 @@
 #include "sys/colors.h"
 #include "sys/edge_rect.h"
 #include "sys/win32/color_ref.h"
+#include "sys/win32/handles.h"
 
 namespace corvina::win32 {
 
@@ -41,5 +42,10 @@ BITMAPINFO DibFormat(int width, int height, int bitsPerPixel, bool topDown = tru
 inline BITMAPINFO Dib24Format(int width, int height, bool topDown = true) {
     return DibFormat(width, height, 24, topDown);
 }
+
+// A top-down DIB section of that size and depth, its pixels left as the
+// system gives them (zero) and their address in `bits`; null when there
+// is no memory for it.
+GdiObject<HBITMAP> NewDibSection(int width, int height, int bitsPerPixel, void*& bits);
 
 }  // namespace corvina::win32
