@@ -327,11 +327,6 @@ void TfSmenu::AddMenuPage(int channel) {
     pages_.AddPageLater(std::to_string(pages_.PageCount()),
                         [this, channel](ui::WinControl& page) { FillMenuPage(page, channel); });
     pictures_.AddChannel();
-    Big5 background;
-    if (const PageBackground* own = PageBackgroundOf(settings_, channel); own && FileExists(own->picture)) {
-        background = own->picture;
-    }
-    pageBackgroundFiles_.push_back(background);
     pageBackgroundLoaded_.push_back(false);
 }
 
@@ -353,10 +348,12 @@ void TfSmenu::FillMenuPage(ui::WinControl& page, int channel) {
 
 void TfSmenu::LoadPageBackground(int channel) {
     const auto at = static_cast<std::size_t>(channel);
-    if (at >= pageBackgroundFiles_.size() || pageBackgroundLoaded_[at]) return;
+    if (at >= pageBackgroundLoaded_.size() || pageBackgroundLoaded_[at]) return;
     pageBackgroundLoaded_[at] = true;
-    const Big5& file = pageBackgroundFiles_[at];
-    if (file.empty()) return;
+    const PageBackground* own = PageBackgroundOf(settings_, channel);
+    // A missing file is found out by its decoding, which leaves the colour.
+    if (own == nullptr || own->picture.empty()) return;
+    const Big5& file = own->picture;
     TEVScrollBox& box = ChannelBox(channel);
     auto decoded = decodedBackgrounds_.find(file);
     if (decoded == decodedBackgrounds_.end()) {

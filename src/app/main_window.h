@@ -167,8 +167,7 @@ private:
     int screenWidth_ = 0;
     // Page backgrounds are decoded when their page is first shown, once
     // for all pages that name the same file.
-    std::vector<Big5> pageBackgroundFiles_;  // by channel; empty when none
-    std::vector<bool> pageBackgroundLoaded_;
+    std::vector<bool> pageBackgroundLoaded_;  // by channel
     std::map<Big5, ui::Picture> decodedBackgrounds_;
     // Made when the statistics folder is set.
     std::unique_ptr<PlayRecorder> plays_;

@@ -219,13 +219,15 @@ TEST_F(LateFrames, AFirstPageLongerThanTheScreenStartsWithItsFirstScreenAndScrol
 // page is built as it shows, and acts as the page built at start.
 TEST_F(LateFrames, AnItemOnAPageBuiltOnItsFirstShowActsAsOneBuiltAtStart) {
     WriteFileBytes(cafe_.File("Params.ini"),
-                   "[Options]\r\nBackGroudColor=clRed\r\nBackGroudColor1=clLime\r\nBackGroudColor2=clBlue\r\n");
+                   "[Options]\r\nBackGroudColor=clRed\r\nBackGroudColor1=clLime\r\n"
+                   "BackGroud2=gone.jpg\r\nBackGroudColor2=clBlue\r\n");
     auto menu = Start();
     menu->Show();
     ASSERT_FALSE(menu->Pages().PageMade(3));
     ShowChannel(*menu, 2);
     ASSERT_TRUE(menu->BuiltChannels().Built(2));
     EXPECT_EQ(menu->ChannelBox(2).Color(), Color::Rgb(0, 0, 255)) << "its own colour, as at start";
+    EXPECT_TRUE(menu->ChannelBox(2).Wallpaper().Picture().Empty()) << "its picture is missing: the colour stays";
     ExpectFrameInPlace(*menu, 2, 2 * kPerChannel + 3);
     ExpectItemActs(*menu, 2, 2 * kPerChannel + 3);
 
